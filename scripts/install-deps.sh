@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, running and testing Pellory needs.
+# Idempotent and quick when everything is already there.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
+  libpixman-1-dev
+  xvfb xdotool xclip x11-utils x11-apps imagemagick python3-pil
+  fonts-dejavu-core desktop-file-utils dpkg-dev file
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=""
+  [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
+  $sudo_cmd apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
