@@ -24,7 +24,7 @@ ctest --preset asan -j "$jobs"
 
 echo "== fuzzing, ${fuzz_seconds}s a target"
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz -j "$jobs"
+cmake --build --preset fuzz -j "$jobs" --target fuzzers
 for fuzzer in build/fuzz/fuzz/fuzz_*; do
   [ -x "$fuzzer" ] || continue
   name=$(basename "$fuzzer")
