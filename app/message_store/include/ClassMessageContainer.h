@@ -1,0 +1,39 @@
+#pragma once
+
+#include "MessageRecord.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The in-memory store of all messages: a fixed table of slots filled in order
+// of addition, and one category filter. Positions are counted from 0 in the
+// filtered sequence (the filled slots whose mark equals the filter, or all
+// filled slots while the filter is empty). No method raises an error.
+class ClassMessageContainer {
+public:
+    static constexpr std::int32_t Capacity = 10000;
+
+    ClassMessageContainer();
+
+    // Note the order: the category mark first, the body second. False when full.
+    bool AddMessage(const std::u16string &Identify, const std::u16string &Message);
+
+    std::int32_t GetCountTotalMessage() const;
+    std::int32_t GetCountFiltredMessage() const;
+
+    // The body at a position of the filtered sequence, or an empty text.
+    std::u16string GetFiltredMessage(std::int32_t Index) const;
+
+    // A uniformly random position of the filtered sequence and its body.
+    bool GetFiltredRandomMessage(std::int32_t &Index, std::u16string &Message) const;
+
+    void SetFilter(const std::u16string &Identify);
+
+private:
+    bool passesFilter(const MessageRecord &record) const;
+
+    std::int32_t Count = 0;
+    std::vector<MessageRecord> Records; // exactly Capacity slots, never resized
+    std::u16string Filter;
+};

@@ -1,0 +1,65 @@
+#include "ClassMessageContainer.h"
+
+#include "RandomGenerator.h"
+
+ClassMessageContainer::ClassMessageContainer() : Records(Capacity) {}
+
+bool ClassMessageContainer::AddMessage(const std::u16string &Identify,
+                                       const std::u16string &Message)
+{
+    if (Count >= Capacity)
+        return false;
+    MessageRecord &slot = Records[static_cast<std::size_t>(Count)];
+    slot.Message = Message;
+    slot.Identify = Identify;
+    ++Count;
+    return true;
+}
+
+std::int32_t ClassMessageContainer::GetCountTotalMessage() const { return Count; }
+
+bool ClassMessageContainer::passesFilter(const MessageRecord &record) const
+{
+    return Filter.empty() || record.Identify == Filter;
+}
+
+std::int32_t ClassMessageContainer::GetCountFiltredMessage() const
+{
+    if (Filter.empty())
+        return Count;
+    std::int32_t matching = 0;
+    for (std::int32_t slot = 0; slot < Count; ++slot)
+        matching += passesFilter(Records[static_cast<std::size_t>(slot)]) ? 1 : 0;
+    return matching;
+}
+
+std::u16string ClassMessageContainer::GetFiltredMessage(std::int32_t Index) const
+{
+    if (Index < 0 || Index >= Count)
+        return {};
+    std::int32_t remaining = Index;
+    for (std::int32_t slot = 0; slot < Count; ++slot) {
+        const MessageRecord &record = Records[static_cast<std::size_t>(slot)];
+        if (passesFilter(record) && remaining-- == 0)
+            return record.Message;
+    }
+    return {};
+}
+
+// An empty filtered sequence, with or without a filter, is "not found": a pick
+// from an empty store must not be reported as a message.
+bool ClassMessageContainer::GetFiltredRandomMessage(std::int32_t &Index,
+                                                    std::u16string &Message) const
+{
+    const std::int32_t candidates = GetCountFiltredMessage();
+    if (candidates < 1) {
+        Index = 0;
+        Message.clear();
+        return false;
+    }
+    Index = NextRandomPosition(candidates);
+    Message = GetFiltredMessage(Index);
+    return true;
+}
+
+void ClassMessageContainer::SetFilter(const std::u16string &Identify) { Filter = Identify; }

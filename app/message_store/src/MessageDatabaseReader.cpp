@@ -1,0 +1,102 @@
+#include "MessageDatabaseReader.h"
+
+#include "MessageLine.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+constexpr std::size_t kReadChunk = 1 << 16;
+// MultiByteToWideChar counts in int; longer lines are decoded piece by piece.
+constexpr std::size_t kDecodeChunk = 1 << 30;
+
+[[noreturn]] void failReading(const std::filesystem::path &path, int error)
+{
+    throw MessageDatabaseError("Cannot read the message database \"" + path.string() +
+                               "\": " + std::strerror(error));
+}
+
+std::string readWholeFile(const std::filesystem::path &path)
+{
+    const std::unique_ptr<std::FILE, int (*)(std::FILE *)> file(std::fopen(path.c_str(), "rb"),
+                                                               &std::fclose);
+    if (!file)
+        failReading(path, errno);
+    std::string bytes;
+    std::size_t filled = 0;
+    for (;;) {
+        bytes.resize(filled + kReadChunk);
+        const std::size_t got = std::fread(bytes.data() + filled, 1, kReadChunk, file.get());
+        filled += got;
+        if (got < kReadChunk)
+            break;
+    }
+    // A directory opens but fails to read (EISDIR): that must not pass as empty.
+    if (std::ferror(file.get()))
+        failReading(path, errno != 0 ? errno : EIO);
+    bytes.resize(filled);
+    return bytes;
+}
+
+// Windows-1251 -> UTF-16 through the system's code page; every byte gives
+// exactly one code unit (undefined bytes give U+FFFD), so nothing is lost.
+void decodeAnsi(std::string_view bytes, std::u16string &text)
+{
+    text.resize(bytes.size());
+    for (std::size_t done = 0; done < bytes.size(); done += kDecodeChunk) {
+        const int length = static_cast<int>(std::min(kDecodeChunk, bytes.size() - done));
+        if (MultiByteToWideChar(CP_ACP, 0, bytes.data() + done, length, text.data() + done,
+                                length) != length)
+            throw MessageDatabaseError("The system cannot decode the message database text");
+    }
+}
+
+std::size_t lineEnd(std::string_view bytes, std::size_t start)
+{
+    const std::size_t end = bytes.find_first_of("\r\n", start);
+    return end == std::string_view::npos ? bytes.size() : end;
+}
+
+std::size_t nextLineStart(std::string_view bytes, std::size_t end)
+{
+    if (end == bytes.size())
+        return end;
+    if (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n')
+        return end + 2;
+    return end + 1;
+}
+
+} // namespace
+
+// CR and LF are the same bytes in Windows-1251 as in ASCII, so lines are cut
+// before decoding and each line is decoded into one reused buffer.
+void ReadMessageDatabaseBytes(std::string_view bytes, ClassMessageContainer &store,
+                              const CapacityNotice &notify)
+{
+    std::u16string line, mark, body;
+    for (std::size_t start = 0; start < bytes.size();) {
+        const std::size_t end = lineEnd(bytes, start);
+        decodeAnsi(bytes.substr(start, end - start), line);
+        const MessageLineParts parts = SplitMessageLine(line);
+        mark.assign(parts.Identify);
+        body.assign(parts.Message);
+        if (!store.AddMessage(mark, body)) {
+            if (notify)
+                notify(std::u16string(kCapacityNoticeText));
+            return;
+        }
+        start = nextLineStart(bytes, end);
+    }
+}
+
+void ReadMessageDatabase(const std::filesystem::path &path, ClassMessageContainer &store,
+                         const CapacityNotice &notify)
+{
+    ReadMessageDatabaseBytes(readWholeFile(path), store, notify);
+}

@@ -1,0 +1,39 @@
+#include "RandomGenerator.h"
+
+#include <chrono>
+#include <random>
+
+namespace {
+
+std::mt19937_64 &generator()
+{
+    static std::mt19937_64 engine; // default seed until the startup seeds it
+    return engine;
+}
+
+} // namespace
+
+void SeedRandomGenerator(std::uint64_t seed) { generator().seed(seed); }
+
+void SeedRandomGeneratorFromClock()
+{
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    SeedRandomGenerator(static_cast<std::uint64_t>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+}
+
+double NextRandomUnit()
+{
+    // The top 53 bits fill a double's mantissa exactly: k / 2^53 with k < 2^53.
+    constexpr double kUnit = 1.0 / 9007199254740992.0;
+    return static_cast<double>(generator()() >> 11) * kUnit;
+}
+
+std::int32_t NextRandomPosition(std::int32_t count)
+{
+    if (count < 1)
+        return 0;
+    const auto position = static_cast<std::int32_t>(NextRandomUnit() * count);
+    // r * count can round up to count itself when r is just below 1.
+    return position < count ? position : count - 1;
+}
