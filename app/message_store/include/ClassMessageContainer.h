@@ -30,6 +30,10 @@ public:
 
     void SetFilter(const std::u16string &Identify);
 
+    // Slot by slot, ignoring the filter, for checks of what was loaded; a slot
+    // outside 0 to Capacity - 1 reads as an empty record.
+    const MessageRecord &GetRecord(std::int32_t Slot) const;
+
 private:
     bool passesFilter(const MessageRecord &record) const;
 

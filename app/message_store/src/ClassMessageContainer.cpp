@@ -63,3 +63,11 @@ bool ClassMessageContainer::GetFiltredRandomMessage(std::int32_t &Index,
 }
 
 void ClassMessageContainer::SetFilter(const std::u16string &Identify) { Filter = Identify; }
+
+const MessageRecord &ClassMessageContainer::GetRecord(std::int32_t Slot) const
+{
+    static const MessageRecord empty;
+    if (Slot < 0 || Slot >= Capacity)
+        return empty;
+    return Records[static_cast<std::size_t>(Slot)];
+}

@@ -33,7 +33,7 @@ std::int32_t NextRandomPosition(std::int32_t count)
 {
     if (count < 1)
         return 0;
-    const auto position = static_cast<std::int32_t>(NextRandomUnit() * count);
-    // r * count can round up to count itself when r is just below 1.
-    return position < count ? position : count - 1;
+    // r has 53 significant bits and count at most 31, so r * count rounds to
+    // a value below count and its floor is at most count - 1.
+    return static_cast<std::int32_t>(NextRandomUnit() * count);
 }
