@@ -1,0 +1,31 @@
+// The direct subfolders of a folder.
+#ifndef PELLORY_FORMS_DIRECTORY_LIST_H
+#define PELLORY_FORMS_DIRECTORY_LIST_H
+
+#include <QString>
+#include <QStringList>
+
+namespace forms {
+
+// Lists the direct subfolders of a folder as full paths (the folder, one
+// separator, the subfolder's name), sorted by name ignoring case. Files and
+// hidden folders are not listed. Not a widget: nothing shows it.
+class DirectoryList {
+public:
+    // Reads the folder now. Throws forms::Error naming the folder when it
+    // does not exist or cannot be read.
+    void setPath(const QString &folder);
+    const QString &path() const { return path_; }
+
+    int count() const { return static_cast<int>(paths_.size()); }
+    // Full path of subfolder `index`, 0 <= index < count().
+    const QString &item(int index) const { return paths_.at(index); }
+
+private:
+    QString path_;
+    QStringList paths_;
+};
+
+} // namespace forms
+
+#endif

@@ -1,0 +1,30 @@
+// Shows a picture at its own size.
+#ifndef PELLORY_FORMS_IMAGE_H
+#define PELLORY_FORMS_IMAGE_H
+
+#include <QImage>
+#include <QWidget>
+
+namespace forms {
+
+// A picture drawn at its own size from the control's top-left corner, never
+// stretched; whatever falls outside the control is cut off. Empty until a
+// picture is set; where the picture does not reach, what lies below shows.
+class Image : public QWidget {
+    Q_OBJECT
+public:
+    explicit Image(QWidget *parent = nullptr);
+
+    void setPicture(const QImage &picture);
+    const QImage &picture() const { return picture_; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QImage picture_;
+};
+
+} // namespace forms
+
+#endif

@@ -1,0 +1,35 @@
+// A list box with one highlighted entry.
+#ifndef PELLORY_FORMS_LIST_BOX_H
+#define PELLORY_FORMS_LIST_BOX_H
+
+#include <QListWidget>
+
+namespace forms {
+
+// An unsorted single-choice list; add entries with QListWidget::addItem.
+// "Highlighted" is the selected entry: none right after filling, and once one
+// is highlighted the user can move the highlight but not remove it. Click is
+// emitted whenever another entry becomes highlighted, by pointer or keyboard.
+class ListBox : public QListWidget {
+    Q_OBJECT
+public:
+    explicit ListBox(QWidget *parent = nullptr);
+
+    // Text of the highlighted entry; empty when none is.
+    QString highlightedText() const;
+
+signals:
+    void Click();
+
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
+                                                         const QEvent *event) const override;
+
+private:
+    void emitClickIfMoved();
+    int highlightedRow_ = -1;
+};
+
+} // namespace forms
+
+#endif

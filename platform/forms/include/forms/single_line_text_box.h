@@ -1,0 +1,34 @@
+// A one-line text box with a typed-length limit.
+#ifndef PELLORY_FORMS_SINGLE_LINE_TEXT_BOX_H
+#define PELLORY_FORMS_SINGLE_LINE_TEXT_BOX_H
+
+#include "forms/text_box.h"
+
+class QLineEdit;
+
+namespace forms {
+
+class LimitedLineEdit;
+
+// One-line text box. The typed-length limit restricts only what the user
+// types or pastes (a paste is cut to what still fits); code may write any
+// text, longer ones included.
+class SingleLineTextBox : public TextBox {
+    Q_OBJECT
+public:
+    explicit SingleLineTextBox(QWidget *parent = nullptr);
+
+    // 0: no limit.
+    void setMaxTypedLength(int length);
+    void setAlignment(Qt::Alignment alignment);
+    // The editor, for focus and for driving it in tests.
+    QLineEdit *editor() const;
+
+private:
+    void writeEditor(const QString &text) override;
+    LimitedLineEdit *edit_;
+};
+
+} // namespace forms
+
+#endif
