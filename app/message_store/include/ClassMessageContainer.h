@@ -35,8 +35,6 @@ public:
     const MessageRecord &GetRecord(std::int32_t Slot) const;
 
 private:
-    bool passesFilter(const MessageRecord &record) const;
-
     std::int32_t Count = 0;
     std::vector<MessageRecord> Records; // exactly Capacity slots, never resized
     std::u16string Filter;

@@ -18,18 +18,14 @@ bool ClassMessageContainer::AddMessage(const std::u16string &Identify,
 
 std::int32_t ClassMessageContainer::GetCountTotalMessage() const { return Count; }
 
-bool ClassMessageContainer::passesFilter(const MessageRecord &record) const
-{
-    return Filter.empty() || record.Identify == Filter;
-}
-
 std::int32_t ClassMessageContainer::GetCountFiltredMessage() const
 {
     if (Filter.empty())
         return Count;
     std::int32_t matching = 0;
-    for (std::int32_t slot = 0; slot < Count; ++slot)
-        matching += passesFilter(Records[static_cast<std::size_t>(slot)]) ? 1 : 0;
+    const auto filled = Records.begin() + Count;
+    for (auto record = Records.begin(); record != filled; ++record)
+        matching += record->Identify == Filter;
     return matching;
 }
 
@@ -37,12 +33,13 @@ std::u16string ClassMessageContainer::GetFiltredMessage(std::int32_t Index) cons
 {
     if (Index < 0 || Index >= Count)
         return {};
+    if (Filter.empty())
+        return Records[static_cast<std::size_t>(Index)].Message;
     std::int32_t remaining = Index;
-    for (std::int32_t slot = 0; slot < Count; ++slot) {
-        const MessageRecord &record = Records[static_cast<std::size_t>(slot)];
-        if (passesFilter(record) && remaining-- == 0)
-            return record.Message;
-    }
+    const auto filled = Records.begin() + Count;
+    for (auto record = Records.begin(); record != filled; ++record)
+        if (record->Identify == Filter && remaining-- == 0)
+            return record->Message;
     return {};
 }
 
