@@ -1,0 +1,109 @@
+// Eight pixels a step; the last width % 8 pixels of a row go through the
+// portable kernel, so every load and store stays inside the row.
+#include "blend_kernels.h"
+
+#include <immintrin.h>
+
+#include <cstring>
+
+#define ORVALIN_AVX2 __attribute__((target("avx2")))
+
+namespace orvalin {
+namespace {
+
+// Within each 128-bit half (four pixels): the sprite's channel k into byte
+// 4j, the work row's channel k into byte 4j+2, zero elsewhere.
+#define ORVALIN_SPRITE_CHANNEL(k) \
+    _mm256_setr_epi8(k, -1, -1, -1, 4 + k, -1, -1, -1, 8 + k, -1, -1, -1, 12 + k, -1, -1, -1, \
+                     k, -1, -1, -1, 4 + k, -1, -1, -1, 8 + k, -1, -1, -1, 12 + k, -1, -1, -1)
+#define ORVALIN_WORK_CHANNEL(k) \
+    _mm256_setr_epi8(-1, -1, k, -1, -1, -1, 3 + k, -1, -1, -1, 6 + k, -1, -1, -1, 9 + k, -1, \
+                     -1, -1, k, -1, -1, -1, 3 + k, -1, -1, -1, 6 + k, -1, -1, -1, 9 + k, -1)
+
+struct Coefficients {
+    __m256i high, middle, low;
+};
+
+ORVALIN_AVX2 __m128i Load12(const uint8_t *source)
+{
+    uint32_t last;
+    std::memcpy(&last, source + 8, sizeof last);
+    return _mm_insert_epi32(_mm_loadl_epi64(reinterpret_cast<const __m128i *>(source)),
+                            static_cast<int>(last), 2);
+}
+
+ORVALIN_AVX2 void Store12(uint8_t *target, __m128i value)
+{
+    _mm_storel_epi64(reinterpret_cast<__m128i *>(target), value);
+    const auto last = static_cast<uint32_t>(_mm_extract_epi32(value, 2));
+    std::memcpy(target + 8, &last, sizeof last);
+}
+
+// Blue, green, red of four-byte pixels into the first 12 bytes of each half.
+ORVALIN_AVX2 void StorePacked(uint8_t *target, __m256i pixels)
+{
+    const __m256i pack = _mm256_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1,
+                                          0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1);
+    const __m256i packed = _mm256_shuffle_epi8(pixels, pack);
+    Store12(target, _mm256_castsi256_si128(packed));
+    Store12(target + 12, _mm256_extracti128_si256(packed, 1));
+}
+
+ORVALIN_AVX2 Coefficients LoadCoefficients(__m256i alpha, uint8_t firstAlpha, const BlendTable &table)
+{
+    const __m256i first = _mm256_set1_epi32(firstAlpha);
+    if (_mm256_movemask_epi8(_mm256_cmpeq_epi32(alpha, first)) == -1) {
+        const BlendCoefficients &c = table.byAlpha[firstAlpha];
+        return {_mm256_set1_epi32(static_cast<int>(c.high)), _mm256_set1_epi32(static_cast<int>(c.middle)),
+                _mm256_set1_epi32(static_cast<int>(c.low))};
+    }
+    const __m256i offsets = _mm256_slli_epi32(alpha, 2);
+    const auto *base = reinterpret_cast<const int *>(table.byAlpha);
+    return {_mm256_i32gather_epi32(base, offsets, 4), _mm256_i32gather_epi32(base + 1, offsets, 4),
+            _mm256_i32gather_epi32(base + 2, offsets, 4)};
+}
+
+ORVALIN_AVX2 __m256i BlendChannel8(__m256i spritePart, __m256i workPart, const Coefficients &c)
+{
+    const __m256i pair = _mm256_or_si256(spritePart, workPart);
+    const __m256i high = _mm256_slli_epi32(_mm256_madd_epi16(pair, c.high), 12);
+    const __m256i middle = _mm256_madd_epi16(pair, c.middle);
+    const __m256i low = _mm256_srli_epi32(_mm256_madd_epi16(pair, c.low), 14);
+    return _mm256_srli_epi32(_mm256_add_epi32(_mm256_add_epi32(high, middle), low), 24);
+}
+
+ORVALIN_AVX2 void BlendChunk(const uint8_t *sprite, uint8_t *work, const BlendTable &table)
+{
+    const __m256i pixels = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(sprite));
+    const __m256i alpha = _mm256_srli_epi32(pixels, 24);
+    if (_mm256_movemask_epi8(_mm256_cmpeq_epi32(alpha, _mm256_setzero_si256())) == -1)
+        return;
+    if (table.copiesOpaque &&
+        _mm256_movemask_epi8(_mm256_cmpeq_epi32(alpha, _mm256_set1_epi32(255))) == -1) {
+        StorePacked(work, pixels);
+        return;
+    }
+    const __m256i under = _mm256_set_m128i(Load12(work + 12), Load12(work));
+    const Coefficients c = LoadCoefficients(alpha, sprite[3], table);
+    const __m256i blue = BlendChannel8(_mm256_shuffle_epi8(pixels, ORVALIN_SPRITE_CHANNEL(0)),
+                                       _mm256_shuffle_epi8(under, ORVALIN_WORK_CHANNEL(0)), c);
+    const __m256i green = BlendChannel8(_mm256_shuffle_epi8(pixels, ORVALIN_SPRITE_CHANNEL(1)),
+                                        _mm256_shuffle_epi8(under, ORVALIN_WORK_CHANNEL(1)), c);
+    const __m256i red = BlendChannel8(_mm256_shuffle_epi8(pixels, ORVALIN_SPRITE_CHANNEL(2)),
+                                      _mm256_shuffle_epi8(under, ORVALIN_WORK_CHANNEL(2)), c);
+    const __m256i blended = _mm256_or_si256(_mm256_or_si256(blue, _mm256_slli_epi32(green, 8)),
+                                            _mm256_slli_epi32(red, 16));
+    StorePacked(work, blended);
+}
+
+} // namespace
+
+ORVALIN_AVX2 void BlendRowAvx2(const uint8_t *spriteRow, uint8_t *workRow, int width, const BlendTable &table)
+{
+    int column = 0;
+    for (; column + 8 <= width; column += 8)
+        BlendChunk(spriteRow + 4 * column, workRow + 3 * column, table);
+    BlendRowPortable(spriteRow + 4 * column, workRow + 3 * column, width - column, table);
+}
+
+} // namespace orvalin

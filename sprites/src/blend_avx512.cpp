@@ -1,0 +1,112 @@
+// Sixteen pixels a step; masked loads and stores cover the row's tail, so
+// nothing outside either row is touched.
+#include "blend_kernels.h"
+
+// GCC 12 reports the deliberately undefined pass-through operand of the
+// unmasked AVX-512 intrinsics as uninitialised once they are inlined.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
+
+#include <immintrin.h>
+
+#include <algorithm>
+#include <array>
+
+#define ORVALIN_AVX512 __attribute__((target("avx512f,avx512bw,avx512vbmi")))
+
+namespace orvalin {
+namespace {
+
+using ByteIndex = std::array<uint8_t, 64>;
+
+// Channel k of 16 pixels as 32-bit lanes holding the words (sprite, work):
+// byte 4j from the sprite's pixel j, byte 4j+2 from the work row (table two).
+constexpr ByteIndex PairIndex(int channel)
+{
+    ByteIndex index{};
+    for (int pixel = 0; pixel < 16; ++pixel) {
+        index[4 * pixel] = static_cast<uint8_t>(4 * pixel + channel);
+        index[4 * pixel + 2] = static_cast<uint8_t>(64 + 3 * pixel + channel);
+    }
+    return index;
+}
+
+// Blue, green, red of 16 four-byte pixels packed into 48 bytes.
+constexpr ByteIndex PackIndex()
+{
+    ByteIndex index{};
+    for (int pixel = 0; pixel < 16; ++pixel)
+        for (int channel = 0; channel < 3; ++channel)
+            index[3 * pixel + channel] = static_cast<uint8_t>(4 * pixel + channel);
+    return index;
+}
+
+alignas(64) constexpr ByteIndex kPairIndex[3] = {PairIndex(0), PairIndex(1), PairIndex(2)};
+alignas(64) constexpr ByteIndex kPackIndex = PackIndex();
+constexpr __mmask64 kPairBytes = 0x5555555555555555ull;
+
+struct Coefficients {
+    __m512i high, middle, low;
+};
+
+ORVALIN_AVX512 Coefficients LoadCoefficients(__m512i alpha, __mmask16 lanes, uint8_t firstAlpha,
+                                            const BlendTable &table)
+{
+    const __m512i first = _mm512_set1_epi32(firstAlpha);
+    if (_mm512_mask_cmpeq_epi32_mask(lanes, alpha, first) == lanes) {
+        const BlendCoefficients &c = table.byAlpha[firstAlpha];
+        return {_mm512_set1_epi32(static_cast<int>(c.high)), _mm512_set1_epi32(static_cast<int>(c.middle)),
+                _mm512_set1_epi32(static_cast<int>(c.low))};
+    }
+    const __m512i offsets = _mm512_slli_epi32(alpha, 2);
+    const BlendCoefficients *base = table.byAlpha;
+    const __m512i zero = _mm512_setzero_si512();
+    return {_mm512_mask_i32gather_epi32(zero, lanes, offsets, &base->high, 4),
+            _mm512_mask_i32gather_epi32(zero, lanes, offsets, &base->middle, 4),
+            _mm512_mask_i32gather_epi32(zero, lanes, offsets, &base->low, 4)};
+}
+
+template <int Channel>
+ORVALIN_AVX512 __m512i BlendChannel16(__m512i sprite, __m512i work, const Coefficients &c)
+{
+    const __m512i index = _mm512_load_si512(kPairIndex[Channel].data());
+    const __m512i pair = _mm512_maskz_permutex2var_epi8(kPairBytes, sprite, index, work);
+    const __m512i high = _mm512_slli_epi32(_mm512_madd_epi16(pair, c.high), 12);
+    const __m512i middle = _mm512_madd_epi16(pair, c.middle);
+    const __m512i low = _mm512_srli_epi32(_mm512_madd_epi16(pair, c.low), 14);
+    const __m512i sum = _mm512_add_epi32(_mm512_add_epi32(high, middle), low);
+    return _mm512_slli_epi32(_mm512_srli_epi32(sum, 24), 8 * Channel);
+}
+
+ORVALIN_AVX512 void BlendChunk(const uint8_t *sprite, uint8_t *work, int count, const BlendTable &table)
+{
+    const __mmask16 lanes = _cvtu32_mask16((1u << count) - 1u);
+    const __mmask64 bytes = _cvtu64_mask64((uint64_t{1} << (3 * count)) - 1u);
+    const __m512i pack = _mm512_load_si512(kPackIndex.data());
+    const __m512i pixels = _mm512_maskz_loadu_epi32(lanes, sprite);
+    const __m512i alpha = _mm512_srli_epi32(pixels, 24);
+    if (_mm512_mask_cmpneq_epi32_mask(lanes, alpha, _mm512_setzero_si512()) == 0)
+        return;
+    if (table.copiesOpaque && _mm512_mask_cmpeq_epi32_mask(lanes, alpha, _mm512_set1_epi32(255)) == lanes) {
+        _mm512_mask_storeu_epi8(work, bytes, _mm512_maskz_permutexvar_epi8(bytes, pack, pixels));
+        return;
+    }
+    const __m512i under = _mm512_maskz_loadu_epi8(bytes, work);
+    const Coefficients c = LoadCoefficients(alpha, lanes, sprite[3], table);
+    const __m512i blended = _mm512_ternarylogic_epi32(BlendChannel16<0>(pixels, under, c),
+                                                      BlendChannel16<1>(pixels, under, c),
+                                                      BlendChannel16<2>(pixels, under, c), 0xFE);
+    _mm512_mask_storeu_epi8(work, bytes, _mm512_maskz_permutexvar_epi8(bytes, pack, blended));
+}
+
+} // namespace
+
+ORVALIN_AVX512 void BlendRowAvx512(const uint8_t *spriteRow, uint8_t *workRow, int width,
+                                   const BlendTable &table)
+{
+    for (int column = 0; column < width; column += 16)
+        BlendChunk(spriteRow + 4 * column, workRow + 3 * column, std::min(16, width - column), table);
+}
+
+} // namespace orvalin

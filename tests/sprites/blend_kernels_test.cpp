@@ -1,0 +1,96 @@
+// The kernels on whole sprites of every width up to 64: row tails, padding
+// and neighbouring rows.
+#include "blend_kernels.h"
+#include "blend_reference.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+namespace {
+
+using orvalin_test::ReferenceChannel;
+using orvalin_test::ReferenceOpacity;
+
+constexpr int kHeight = 5;
+constexpr uint8_t kGuard = 0xA5;
+
+size_t StrideOf(int width) { return (static_cast<size_t>(width) * 3 + 3) / 4 * 4; }
+
+// Runs of transparent, opaque and partial pixels so that every chunk kind
+// and every chunk boundary shows up somewhere.
+std::vector<uint8_t> MakeSprite(int width, std::mt19937 &random)
+{
+    std::vector<uint8_t> sprite(static_cast<size_t>(width) * kHeight * 4);
+    std::uniform_int_distribution<int> byte(0, 255), kind(0, 3);
+    int run = kind(random);
+    for (size_t pixel = 0; pixel < sprite.size() / 4; ++pixel) {
+        if (byte(random) < 24)
+            run = kind(random);
+        for (int channel = 0; channel < 3; ++channel)
+            sprite[pixel * 4 + channel] = static_cast<uint8_t>(byte(random));
+        const int alpha = run == 0 ? 0 : run == 1 ? 255 : run == 2 ? 77 : byte(random);
+        sprite[pixel * 4 + 3] = static_cast<uint8_t>(alpha);
+    }
+    return sprite;
+}
+
+// The work bitmap with a guard row's worth of bytes after it.
+std::vector<uint8_t> MakeWork(int width, std::mt19937 &random)
+{
+    std::vector<uint8_t> work(StrideOf(width) * (kHeight + 1), kGuard);
+    std::uniform_int_distribution<int> byte(0, 255);
+    for (int row = 0; row < kHeight; ++row)
+        for (size_t i = 0; i < static_cast<size_t>(width) * 3; ++i)
+            work[row * StrideOf(width) + i] = static_cast<uint8_t>(byte(random));
+    return work;
+}
+
+std::vector<uint8_t> Expected(const std::vector<uint8_t> &sprite, std::vector<uint8_t> work, int width,
+                              float opacity)
+{
+    for (int row = 0; row < kHeight; ++row)
+        for (int column = 0; column < width; ++column) {
+            const uint8_t *source = &sprite[(static_cast<size_t>(row) * width + column) * 4];
+            uint8_t *target = &work[row * StrideOf(width) + column * 3];
+            for (int channel = 0; channel < 3; ++channel)
+                target[channel] = ReferenceChannel(source[channel], source[3], target[channel], opacity);
+        }
+    return work;
+}
+
+TEST(BlendKernels, EveryKernelOnEveryWidthUpTo64)
+{
+    std::mt19937 random(20261207);
+    for (const int32_t percent : {1, 30, 70, 100, 150}) {
+        const float opacity = ReferenceOpacity(percent);
+        orvalin::BlendTable table;
+        orvalin::BuildBlendTable(opacity, table);
+        for (int width = 1; width <= 64; ++width) {
+            const std::vector<uint8_t> sprite = MakeSprite(width, random);
+            const std::vector<uint8_t> start = MakeWork(width, random);
+            const std::vector<uint8_t> expected = Expected(sprite, start, width, opacity);
+            for (const auto &kernel : orvalin::AvailableBlendKernels()) {
+                SCOPED_TRACE(testing::Message() << kernel.name << ", width " << width << ", " << percent << " %");
+                std::vector<uint8_t> work = start;
+                for (int row = 0; row < kHeight; ++row)
+                    kernel.row(&sprite[static_cast<size_t>(row) * width * 4], &work[row * StrideOf(width)], width,
+                               table);
+                ASSERT_EQ(expected, work);
+            }
+            std::vector<uint8_t> work = start;
+            orvalin::BlendSprite(sprite.data(), width, kHeight, work.data(), StrideOf(width), opacity);
+            ASSERT_EQ(expected, work) << "whole sprite, width " << width << ", " << percent << " %";
+        }
+    }
+}
+
+TEST(BlendKernels, PortableKernelIsAlwaysOffered)
+{
+    const auto kernels = orvalin::AvailableBlendKernels();
+    ASSERT_FALSE(kernels.empty());
+    EXPECT_STREQ("portable", kernels.back().name);
+}
+
+} // namespace
