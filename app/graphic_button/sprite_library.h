@@ -3,6 +3,7 @@
 #ifndef PELLORY_GRAPHIC_BUTTON_SPRITE_LIBRARY_H
 #define PELLORY_GRAPHIC_BUTTON_SPRITE_LIBRARY_H
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -13,7 +14,7 @@ struct SpriteSize {
     std::int32_t width;
     std::int32_t height;
 };
-static_assert(sizeof(SpriteSize) == 8);
+static_assert(sizeof(SpriteSize) == 8 && offsetof(SpriteSize, height) == 4);
 
 // Binds the functions the buttons use, each by name the first time it is
 // called. The library file is loaded at the first call; a library that
@@ -39,15 +40,21 @@ public:
                               std::int32_t opacity);
 
 private:
-    FARPROC bind(FARPROC &slot, const char *name);
+    // One function of the library; looked up once, whether found or not.
+    struct Binding {
+        const char *name;
+        FARPROC address = nullptr;
+        bool tried = false;
+    };
+    FARPROC bind(Binding &binding);
 
     std::u16string folder_;
     HMODULE module_ = nullptr;
     bool loadTried_ = false;
-    FARPROC load_ = nullptr;
-    FARPROC size_ = nullptr;
-    FARPROC palette_ = nullptr;
-    FARPROC render_ = nullptr;
+    Binding load_{"LoadGUIResourceA"};
+    Binding size_{"GetGUIResourceSize"};
+    Binding palette_{"SetPalette"};
+    Binding render_{"RenderGUISMS"};
 };
 
 #endif

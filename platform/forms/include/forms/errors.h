@@ -20,9 +20,9 @@ public:
 inline constexpr int UncaughtErrorExitStatus = 1;
 
 // Shows a critical message box naming the error (and the event procedure it
-// escaped from, when known), then ends the program with
+// escaped from, unless empty), then ends the program with
 // UncaughtErrorExitStatus through endProgram().
-void reportUncaughtError(std::exception_ptr error, const char *procedure);
+void reportUncaughtError(std::exception_ptr error, const QString &procedure);
 
 // Runs an event procedure; an exception it lets out is reported as above.
 // The framework calls every event procedure it raises through this, and
@@ -33,7 +33,7 @@ void runGuarded(const char *procedure, Procedure &&run) noexcept
     try {
         run();
     } catch (...) {
-        reportUncaughtError(std::current_exception(), procedure);
+        reportUncaughtError(std::current_exception(), QString::fromUtf8(procedure));
     }
 }
 

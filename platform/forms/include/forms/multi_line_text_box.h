@@ -8,7 +8,7 @@ class QPlainTextEdit;
 
 namespace forms {
 
-// Several lines with word wrap, a vertical scroll bar when needed, and
+// Several lines with word wrap, a vertical scroll bar, and
 // centred text.
 class MultiLineTextBox : public TextBox {
     Q_OBJECT

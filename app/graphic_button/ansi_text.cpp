@@ -1,0 +1,21 @@
+#include "ansi_text.h"
+
+#include <climits>
+
+#include "windows.h"
+
+std::string toAnsi(const std::u16string &text)
+{
+    if (text.empty() || text.size() > static_cast<std::size_t>(INT_MAX))
+        return {};
+    const int length = static_cast<int>(text.size());
+    const int needed =
+        WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+    if (needed <= 0)
+        return {};
+    std::string converted(static_cast<std::size_t>(needed), '\0');
+    const int written = WideCharToMultiByte(CP_ACP, 0, text.data(), length, converted.data(),
+                                            needed, nullptr, nullptr);
+    converted.resize(written > 0 ? static_cast<std::size_t>(written) : 0);
+    return converted;
+}

@@ -1,0 +1,186 @@
+#include "client_area.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include "forms/errors.h"
+#include "forms/form.h"
+#include "system_services.h"
+#include "window_registry.h"
+
+namespace forms {
+namespace {
+
+// Large enough for any window, small enough that width * height * 4 stays far from overflow.
+constexpr int MaxSurfaceSide = 16384;
+
+std::int16_t buttonState(Qt::MouseButtons buttons)
+{
+    std::int16_t state = 0;
+    if (buttons.testFlag(Qt::LeftButton))
+        state |= Form::LeftButton;
+    if (buttons.testFlag(Qt::RightButton))
+        state |= Form::RightButton;
+    if (buttons.testFlag(Qt::MiddleButton))
+        state |= Form::MiddleButton;
+    return state;
+}
+
+std::int16_t shiftState(Qt::KeyboardModifiers modifiers)
+{
+    std::int16_t state = 0;
+    if (modifiers.testFlag(Qt::ShiftModifier))
+        state |= Form::ShiftMask;
+    if (modifiers.testFlag(Qt::ControlModifier))
+        state |= Form::CtrlMask;
+    if (modifiers.testFlag(Qt::AltModifier))
+        state |= Form::AltMask;
+    return state;
+}
+
+QRect toQRect(const RECT &area)
+{
+    return QRect(QPoint(area.left, area.top), QPoint(area.right - 1, area.bottom - 1));
+}
+
+} // namespace
+
+ClientArea::ClientArea(Form *form) : QWidget(form), form_(form), hwnd_(registerWindow(this))
+{
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resizeSurface(QSize(1, 1));
+}
+
+ClientArea::~ClientArea()
+{
+    if (hdc_ != nullptr)
+        DeleteDC(hdc_);
+    unregisterWindow(hwnd_);
+}
+
+QImage ClientArea::surfaceView() const
+{
+    return QImage(reinterpret_cast<uchar *>(pixels_.get()), size_.width(), size_.height(),
+                  size_.width() * 4, QImage::Format_RGB32);
+}
+
+QImage ClientArea::snapshot() const
+{
+    return surfaceView().copy();
+}
+
+void ClientArea::resizeSurface(QSize size)
+{
+    size = size.expandedTo(QSize(1, 1)).boundedTo(QSize(MaxSurfaceSide, MaxSurfaceSide));
+    const auto pixelCount = static_cast<std::size_t>(size.width()) * size.height();
+    auto pixels = std::make_unique<std::uint32_t[]>(pixelCount);
+    QImage resized(reinterpret_cast<uchar *>(pixels.get()), size.width(), size.height(),
+                   size.width() * 4, QImage::Format_RGB32);
+    resized.fill(form_->palette().color(QPalette::Window));
+    if (pixels_ != nullptr) {
+        QPainter painter(&resized);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(0, 0, surfaceView());
+    }
+    pixels_ = std::move(pixels);
+    size_ = size;
+    auto *bytes = reinterpret_cast<BYTE *>(pixels_.get());
+    if (hdc_ == nullptr)
+        hdc_ = SysCreateWindowDC(hwnd_, bytes, size.width(), size.height(), size.width() * 4,
+                                 &ClientArea::surfaceChanged, this);
+    else
+        SysRebindWindowDC(hdc_, bytes, size.width(), size.height(), size.width() * 4);
+    setFixedSize(size);
+    invalidate(rect());
+}
+
+void ClientArea::setPicture(const QImage &picture)
+{
+    picture_ = picture.convertToFormat(QImage::Format_RGB32);
+    invalidate(QRect(QPoint(0, 0), size_));
+}
+
+void ClientArea::invalidate(const QRect &area)
+{
+    const QRect clipped = area & QRect(QPoint(0, 0), size_);
+    if (clipped.isEmpty())
+        return;
+    cyclePending_ = true;
+    update(clipped);
+}
+
+void ClientArea::paintNow()
+{
+    cyclePending_ = true;
+    repaint();
+}
+
+void ClientArea::surfaceChanged(void *context, const RECT *area)
+{
+    auto *self = static_cast<ClientArea *>(context);
+    // A paint cycle presents everything it drew when it ends.
+    if (self->inCycle_ || area == nullptr)
+        return;
+    self->update(toQRect(*area));
+}
+
+void ClientArea::drawBackground()
+{
+    QImage view = surfaceView();
+    QPainter painter(&view);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(view.rect(), form_->palette().color(QPalette::Window));
+    if (!picture_.isNull())
+        painter.drawImage(0, 0, picture_);
+}
+
+void ClientArea::runPaintCycle(const QRegion &presented)
+{
+    cyclePending_ = false;
+    inCycle_ = true;
+    drawBackground();
+    runGuarded("Form_Paint", [this] { form_->Form_Paint(); });
+    inCycle_ = false;
+    const QRegion rest = QRegion(QRect(QPoint(0, 0), size_)) - presented;
+    if (!rest.isEmpty())
+        update(rest);
+}
+
+void ClientArea::paintEvent(QPaintEvent *event)
+{
+    if (cyclePending_)
+        runPaintCycle(event->region());
+    QPainter painter(this);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    const QImage view = surfaceView();
+    for (const QRect &area : event->region())
+        painter.drawImage(area.topLeft(), view, area);
+}
+
+void ClientArea::mousePressEvent(QMouseEvent *event)
+{
+    // Accepted, so that the release comes back here.
+    event->accept();
+}
+
+void ClientArea::mouseMoveEvent(QMouseEvent *event)
+{
+    runGuarded("Form_MouseMove", [this, event] {
+        form_->Form_MouseMove(buttonState(event->buttons()), shiftState(event->modifiers()),
+                              static_cast<float>(event->position().x()),
+                              static_cast<float>(event->position().y()));
+    });
+}
+
+void ClientArea::mouseReleaseEvent(QMouseEvent *event)
+{
+    runGuarded("Form_MouseUp", [this, event] {
+        form_->Form_MouseUp(buttonState(event->button()), shiftState(event->modifiers()),
+                            static_cast<float>(event->position().x()),
+                            static_cast<float>(event->position().y()));
+    });
+}
+
+} // namespace forms

@@ -1,0 +1,41 @@
+#include "forms/command_button.h"
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace forms {
+
+CommandButton::CommandButton(QWidget *parent) : QPushButton(parent)
+{
+    setAttribute(Qt::WA_NoMousePropagation);
+}
+
+CommandButton::CommandButton(const QString &caption, QWidget *parent)
+    : QPushButton(caption, parent)
+{
+    setAttribute(Qt::WA_NoMousePropagation);
+}
+
+void CommandButton::setPicture(const QImage &picture)
+{
+    picture_ = picture;
+    update();
+}
+
+void CommandButton::paintEvent(QPaintEvent *event)
+{
+    if (picture_.isNull()) {
+        QPushButton::paintEvent(event);
+        return;
+    }
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    painter.drawControl(QStyle::CE_PushButtonBevel, option);
+    // A pressed face moves by one pixel, as a pressed caption would.
+    const int shift = isDown() ? 1 : 0;
+    painter.drawImage((width() - picture_.width()) / 2 + shift,
+                      (height() - picture_.height()) / 2 + shift, picture_);
+}
+
+} // namespace forms

@@ -1,0 +1,43 @@
+#include "forms/list_box.h"
+
+#include "forms/errors.h"
+
+namespace forms {
+
+ListBox::ListBox(QWidget *parent) : QListWidget(parent)
+{
+    setAttribute(Qt::WA_NoMousePropagation);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSortingEnabled(false);
+    connect(this, &QListWidget::itemSelectionChanged, this, &ListBox::emitClickIfMoved);
+}
+
+QString ListBox::highlightedText() const
+{
+    const QList<QListWidgetItem *> selected = selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex &index,
+                                                              const QEvent *event) const
+{
+    const QItemSelectionModel::SelectionFlags flags =
+        QListWidget::selectionCommand(index, event);
+    // A click beside the entries or Ctrl+click would leave nothing highlighted.
+    if (!index.isValid() || flags.testFlag(QItemSelectionModel::Deselect))
+        return QItemSelectionModel::NoUpdate;
+    return flags;
+}
+
+void ListBox::emitClickIfMoved()
+{
+    const QList<QListWidgetItem *> selected = selectedItems();
+    const int row = selected.isEmpty() ? -1 : this->row(selected.first());
+    if (row == highlightedRow_)
+        return;
+    highlightedRow_ = row;
+    if (row >= 0)
+        runGuarded("Click", [this] { emit Click(); });
+}
+
+} // namespace forms

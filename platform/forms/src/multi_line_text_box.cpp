@@ -1,0 +1,31 @@
+#include "forms/multi_line_text_box.h"
+
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QTextDocument>
+#include <QTextOption>
+
+namespace forms {
+
+MultiLineTextBox::MultiLineTextBox(QWidget *parent)
+    : TextBox(parent), edit_(new QPlainTextEdit(this))
+{
+    setEditor(edit_);
+    edit_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    edit_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    edit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    edit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QTextOption option = edit_->document()->defaultTextOption();
+    option.setAlignment(Qt::AlignHCenter);
+    edit_->document()->setDefaultTextOption(option);
+    connect(edit_, &QPlainTextEdit::textChanged, this,
+            [this] { editorChanged(edit_->toPlainText()); });
+}
+
+void MultiLineTextBox::writeEditor(const QString &text)
+{
+    const QSignalBlocker quiet(edit_);
+    edit_->setPlainText(text);
+}
+
+} // namespace forms

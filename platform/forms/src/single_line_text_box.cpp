@@ -1,0 +1,37 @@
+#include "forms/single_line_text_box.h"
+
+#include <QSignalBlocker>
+
+#include "limited_line_edit.h"
+
+namespace forms {
+
+SingleLineTextBox::SingleLineTextBox(QWidget *parent)
+    : TextBox(parent), edit_(new LimitedLineEdit(this))
+{
+    setEditor(edit_);
+    connect(edit_, &QLineEdit::textChanged, this, &SingleLineTextBox::editorChanged);
+}
+
+void SingleLineTextBox::setMaxTypedLength(int length)
+{
+    edit_->setMaxTypedLength(length);
+}
+
+void SingleLineTextBox::setAlignment(Qt::Alignment alignment)
+{
+    edit_->setAlignment(alignment);
+}
+
+QLineEdit *SingleLineTextBox::editor() const
+{
+    return edit_;
+}
+
+void SingleLineTextBox::writeEditor(const QString &text)
+{
+    const QSignalBlocker quiet(edit_);
+    edit_->setText(text);
+}
+
+} // namespace forms
