@@ -57,10 +57,12 @@ void decodeAnsi(std::string_view bytes, std::u16string &text)
     }
 }
 
+// A plain scan: find_first_of would call memchr on the two-byte set per byte.
 std::size_t lineEnd(std::string_view bytes, std::size_t start)
 {
-    const std::size_t end = bytes.find_first_of("\r\n", start);
-    return end == std::string_view::npos ? bytes.size() : end;
+    const auto end = std::find_if(bytes.begin() + static_cast<std::ptrdiff_t>(start), bytes.end(),
+                                  [](char c) { return c == '\r' || c == '\n'; });
+    return static_cast<std::size_t>(end - bytes.begin());
 }
 
 std::size_t nextLineStart(std::string_view bytes, std::size_t end)
