@@ -1,0 +1,20 @@
+// Connects a Qt signal to an event procedure of a window, run as the
+// framework runs every event procedure: an error it lets out is reported to
+// the user and ends the program.
+#ifndef PELLORY_EVENT_CONNECTION_H
+#define PELLORY_EVENT_CONNECTION_H
+
+#include <QObject>
+
+#include "forms/errors.h"
+
+template <typename Sender, typename Signal, typename Window>
+void connectProcedure(Sender *sender, Signal signal, Window *window, const char *name,
+                      void (Window::*procedure)())
+{
+    QObject::connect(sender, signal, window, [window, name, procedure] {
+        forms::runGuarded(name, [window, procedure] { (window->*procedure)(); });
+    });
+}
+
+#endif

@@ -1,0 +1,138 @@
+#include "frm_main.h"
+
+#include <QIcon>
+#include <QMenuBar>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <utility>
+
+#include "event_connection.h"
+#include "forms/command_button.h"
+#include "forms/fonts.h"
+#include "forms/frame.h"
+#include "forms/multi_line_text_box.h"
+#include "forms/program.h"
+#include "forms/single_line_text_box.h"
+#include "forms/units.h"
+#include "main_window_layout.h"
+#include "startup_files.h"
+
+namespace layout = main_window_layout;
+
+namespace {
+
+template <std::size_t... Index>
+std::array<ClassGraphicButton, sizeof...(Index)> unloadedButtons(SpriteLibrary &library,
+                                                                std::index_sequence<Index...>)
+{
+    return {{(static_cast<void>(Index), ClassGraphicButton(library))...}};
+}
+
+QRect pixelBox(const layout::TwipsBox &box)
+{
+    return forms::twipsRect(box.left, box.top, box.width, box.height);
+}
+
+QFont containerFont()
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(layout::ContainerFontPoints);
+    return font;
+}
+
+// A borderless container and the larger picture button it clips.
+std::pair<forms::Frame *, forms::CommandButton *> clippedButton(QWidget *client,
+                                                                const layout::ClippedButton &box)
+{
+    auto *frame = new forms::Frame(client);
+    frame->setGeometry(pixelBox(box.container));
+    frame->setFont(containerFont());
+    auto *button = new forms::CommandButton(frame);
+    button->setGeometry(pixelBox(box.button));
+    return {frame, button};
+}
+
+} // namespace
+
+frmMain::frmMain(QWidget *parent)
+    : forms::Form(parent), programFolder_(forms::programFolder()),
+      spriteLibrary_(programFolder_.toStdU16String()),
+      Buttons(unloadedButtons(spriteLibrary_, std::make_index_sequence<ButtonCount>()))
+{
+    setWindowTitle(QString::fromUtf8(layout::Caption));
+    setWindowIcon(QIcon(iconFile(programFolder_)));
+    setFont(forms::programFont(layout::WindowFontPoints, true));
+    setClientSize(forms::twipsToPixels(layout::ClientWidthTwips),
+                  forms::twipsToPixels(layout::ClientHeightTwips));
+    createControls();
+    menu = buildMainMenu(*menuBar());
+    connectEvents();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::createControls()
+{
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(layout::TimerIntervalMs);
+
+    QWidget *area = client();
+    std::tie(fRnd, cmdRnd) = clippedButton(area, layout::Random);
+    std::tie(fSend, cmdSend) = clippedButton(area, layout::Send);
+
+    txtSmsN = new forms::SingleLineTextBox(area);
+    txtSmsN->setGeometry(pixelBox(layout::NumberBox));
+    txtSmsN->setBackgroundColor(forms::colorFromBgr(layout::NumberBoxBackground));
+    txtSmsN->setText(QString::fromLatin1(layout::NumberBoxInitialText));
+    txtSmsN->setAlignment(Qt::AlignCenter);
+    txtSmsN->setMaxTypedLength(layout::NumberBoxMaxTypedLength);
+    txtSmsN->setFont(forms::programFont(layout::NumberBoxFontPoints));
+
+    std::tie(fRight, cmdRight) = clippedButton(area, layout::Next);
+    std::tie(fLeft, cmdLeft) = clippedButton(area, layout::Previous);
+
+    txtSMS = new forms::MultiLineTextBox(area);
+    txtSMS->setGeometry(pixelBox(layout::MessageArea));
+    txtSMS->setBackgroundColor(forms::colorFromBgr(layout::MessageAreaBackground));
+    txtSMS->setVisible(false);
+
+    // Tab indices 0 to 9; the containers take no focus themselves.
+    QWidget::setTabOrder(txtSMS->editor(), cmdLeft);
+    QWidget::setTabOrder(cmdLeft, cmdRight);
+    QWidget::setTabOrder(cmdRight, txtSmsN->editor());
+    QWidget::setTabOrder(txtSmsN->editor(), cmdSend);
+    QWidget::setTabOrder(cmdSend, cmdRnd);
+}
+
+// An event procedure's name for error reports, and the procedure.
+#define PROCEDURE(name) #name, &frmMain::name
+
+void frmMain::connectEvents()
+{
+    connectProcedure(Timer1, &QTimer::timeout, this, PROCEDURE(Timer1_Timer));
+    connectProcedure(txtSmsN, &forms::TextBox::Change, this, PROCEDURE(txtSmsN_Change));
+    connectProcedure(cmdLeft, &QPushButton::clicked, this, PROCEDURE(cmdLeft_Click));
+    connectProcedure(cmdRight, &QPushButton::clicked, this, PROCEDURE(cmdRight_Click));
+    connectProcedure(cmdRnd, &QPushButton::clicked, this, PROCEDURE(cmdRnd_Click));
+    connectProcedure(cmdSend, &QPushButton::clicked, this, PROCEDURE(cmdSend_Click));
+
+#define MENU_ITEM(name) connectProcedure(menu.name, &QAction::triggered, this, PROCEDURE(name##_Click))
+    MENU_ITEM(mnuExit);
+    MENU_ITEM(mnuSkins);
+    MENU_ITEM(mnuNewSkin);
+    MENU_ITEM(mnuRndSms);
+    MENU_ITEM(mnuSend);
+    MENU_ITEM(mnuUpd);
+    MENU_ITEM(mnuHelp);
+    MENU_ITEM(mnuPres);
+    MENU_ITEM(mnuAddSms);
+    MENU_ITEM(mnuHelpSh);
+    MENU_ITEM(mnuTest);
+    MENU_ITEM(mnuSendL);
+    MENU_ITEM(mnuSite);
+    MENU_ITEM(mnuLicense);
+#undef MENU_ITEM
+}
+#undef PROCEDURE

@@ -1,0 +1,115 @@
+// The main window: message area, number box, browsing and command buttons,
+// the menu bar, and the column of six glowing category buttons drawn on the
+// client area.
+#ifndef PELLORY_FRM_MAIN_H
+#define PELLORY_FRM_MAIN_H
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+#include "ClassMessageContainer.h"
+#include "class_graphic_button.h"
+#include "forms/form.h"
+#include "main_menu.h"
+#include "shell_targets.h"
+#include "sprite_library.h"
+
+class QTimer;
+
+namespace forms {
+class CommandButton;
+class Frame;
+class MultiLineTextBox;
+class SingleLineTextBox;
+} // namespace forms
+
+class frmMain : public forms::Form {
+    Q_OBJECT
+public:
+    static constexpr int ButtonCount = 6;
+
+    // Builds the window and its controls; the program folder is read now.
+    explicit frmMain(QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    // ---- State, read-only from outside ----
+    const ClassMessageContainer &messageStore() const { return MessageStore; }
+    const ClassGraphicButton &button(int index) const { return Buttons.at(index); }
+    std::int32_t selectedButton() const { return SelectedButton; }
+    std::int32_t currentSmsN() const { return CurrentSmsN; }
+
+    // ---- Controls and menu, as the design names them ----
+    QTimer *Timer1;
+    forms::Frame *fRnd;
+    forms::CommandButton *cmdRnd;
+    forms::Frame *fSend;
+    forms::CommandButton *cmdSend;
+    forms::SingleLineTextBox *txtSmsN;
+    forms::Frame *fRight;
+    forms::CommandButton *cmdRight;
+    forms::Frame *fLeft;
+    forms::CommandButton *cmdLeft;
+    forms::MultiLineTextBox *txtSMS;
+    MainMenu menu;
+
+    // ---- Event procedures. Public so that tests and benchmarks can raise
+    // them exactly as the framework does. ----
+    void Form_Load() override;
+    void Form_Paint() override;
+    void Form_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y) override;
+    void Form_MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y) override;
+    void Timer1_Timer();
+
+    void cmdLeft_Click();  // Previous
+    void cmdRight_Click(); // Next
+    void cmdRnd_Click();   // Random
+    void txtSmsN_Change(); // Jump
+
+    void cmdSend_Click();
+    void mnuSend_Click();
+    void mnuRndSms_Click();
+    void mnuUpd_Click();
+    void mnuHelp_Click();
+    void mnuLicense_Click();
+    void mnuSite_Click();
+    void mnuNewSkin_Click();
+    void mnuPres_Click();
+    void mnuAddSms_Click();
+    void mnuHelpSh_Click();
+    void mnuTest_Click();
+    void mnuSendL_Click();
+    void mnuSkins_Click();
+    void mnuExit_Click();
+
+private:
+    void createControls();
+    void connectEvents();
+
+    // Startup steps.
+    bool createButtons();
+    void setSkinPictures(const QString &skinName);
+    void readMessages();
+
+    // Browsing.
+    void ShowCurrentSms();
+    void showNumberAndMessage(const QString &number);
+    void showEmptyCategory(const QString &text);
+    QString filteredMessage(std::int32_t index) const;
+
+    // Pointer routing.
+    int hitButton(float x, float y);
+    void setButtonSelected(int index, bool selected);
+
+    void startShell(ShellTarget target);
+
+    const QString programFolder_;
+    SpriteLibrary spriteLibrary_;
+
+    ClassMessageContainer MessageStore;
+    std::array<ClassGraphicButton, ButtonCount> Buttons;
+    std::int32_t SelectedButton = -1;
+    std::int32_t CurrentSmsN = 0;
+};
+
+#endif

@@ -1,0 +1,111 @@
+// Previous, Next, Random, Jump and ShowCurrentSms: which message the window
+// shows, always within the store's current filter.
+//
+// Every write of the number box that changes its text runs Jump nested inside
+// the write; the nested Jump computes the same position and message as the
+// operation that wrote the number, so the operations write the message area
+// after the number box.
+#include "frm_main.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "ReadTypedNumber.h"
+#include "forms/multi_line_text_box.h"
+#include "forms/single_line_text_box.h"
+
+namespace {
+
+const QString Greeting = QStringLiteral("Приятного общения вам и вашим друзьям.");
+const QString NoMessages = QStringLiteral("Нет сообщений");
+// Previous writes the first number with a blank before the digit.
+const QString FirstNumberFromPrevious = QStringLiteral(" 1");
+
+std::u16string_view textView(const QString &text)
+{
+    return {reinterpret_cast<const char16_t *>(text.utf16()), static_cast<std::size_t>(text.size())};
+}
+
+} // namespace
+
+QString frmMain::filteredMessage(std::int32_t index) const
+{
+    return QString::fromStdU16String(MessageStore.GetFiltredMessage(index));
+}
+
+void frmMain::showNumberAndMessage(const QString &number)
+{
+    txtSmsN->setText(number);
+    txtSMS->setText(filteredMessage(CurrentSmsN - 1));
+}
+
+void frmMain::showEmptyCategory(const QString &text)
+{
+    txtSmsN->setText(QString());
+    txtSMS->setText(text);
+}
+
+void frmMain::cmdLeft_Click()
+{
+    txtSMS->setVisible(true);
+    if (MessageStore.GetCountFiltredMessage() == 0)
+        return showEmptyCategory(NoMessages);
+    if (CurrentSmsN > 1) {
+        --CurrentSmsN;
+        showNumberAndMessage(QString::number(CurrentSmsN));
+    } else {
+        CurrentSmsN = 1;
+        showNumberAndMessage(FirstNumberFromPrevious);
+    }
+}
+
+void frmMain::cmdRight_Click()
+{
+    txtSMS->setVisible(true);
+    const std::int32_t count = MessageStore.GetCountFiltredMessage();
+    if (count == 0)
+        return showEmptyCategory(Greeting);
+    CurrentSmsN = CurrentSmsN < count ? CurrentSmsN + 1 : count;
+    showNumberAndMessage(QString::number(CurrentSmsN));
+}
+
+void frmMain::cmdRnd_Click()
+{
+    txtSMS->setVisible(true);
+    std::int32_t index = 0;
+    std::u16string message;
+    if (!MessageStore.GetFiltredRandomMessage(index, message))
+        return showEmptyCategory(Greeting);
+    CurrentSmsN = index + 1;
+    txtSmsN->setText(QString::number(CurrentSmsN));
+    txtSMS->setText(QString::fromStdU16String(message));
+}
+
+void frmMain::txtSmsN_Change()
+{
+    txtSMS->setVisible(true);
+    const std::int32_t count = MessageStore.GetCountFiltredMessage();
+    if (count == 0)
+        return showEmptyCategory(Greeting);
+    const std::int32_t n = ReadTypedNumber(textView(txtSmsN->text()));
+    if (n >= 1 && n <= count) {
+        CurrentSmsN = n; // the box keeps the text as typed: 007 stays 007
+        txtSMS->setText(filteredMessage(n - 1));
+    } else {
+        CurrentSmsN = n <= 0 ? 0 : count;
+        txtSMS->setText(QString());
+    }
+}
+
+void frmMain::ShowCurrentSms()
+{
+    if (txtSMS->isHidden()) {
+        txtSMS->setVisible(true);
+        refresh();
+    }
+    const std::int32_t count = MessageStore.GetCountFiltredMessage();
+    if (count == 0)
+        return showEmptyCategory(Greeting);
+    CurrentSmsN = std::clamp(CurrentSmsN, 1, count);
+    showNumberAndMessage(QString::number(CurrentSmsN));
+}

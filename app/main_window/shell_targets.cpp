@@ -1,0 +1,63 @@
+#include "shell_targets.h"
+
+#include <array>
+#include <string>
+
+#include "ansi_text.h"
+
+namespace {
+
+#if defined(_WIN32)
+#define PELLORY_EXECUTABLE_SUFFIX ".exe"
+#else
+#define PELLORY_EXECUTABLE_SUFFIX ""
+#endif
+
+struct TargetEntry {
+    ShellTarget target;
+    bool local;        // relative to the program folder
+    const char *text;  // relative name, or the whole address
+};
+
+constexpr std::array<TargetEntry, 11> Targets{{
+    {ShellTarget::SendProgram, true, "\\send" PELLORY_EXECUTABLE_SUFFIX},
+    {ShellTarget::UpdateProgram, true, "\\update" PELLORY_EXECUTABLE_SUFFIX},
+    {ShellTarget::HelpFile, true, "\\FILES\\help.chm"},
+    {ShellTarget::LicenceText, true, "\\license.txt"},
+    {ShellTarget::Site, false, "https://pellory.example/"},
+    {ShellTarget::NewSkins, false, "https://pellory.example/skins/"},
+    {ShellTarget::DiscussionTopic, false, "https://forum.pellory.example/topic/discussion"},
+    {ShellTarget::AddMessageTopic, false, "https://forum.pellory.example/topic/add-your-sms"},
+    {ShellTarget::GatewayHelpTopic, false, "https://forum.pellory.example/topic/gateways"},
+    {ShellTarget::TestingSection, false, "https://forum.pellory.example/testing/"},
+    {ShellTarget::AuthorMail, false, "mailto:author@pellory.example"},
+}};
+
+constexpr bool listedInEnumOrder()
+{
+    for (std::size_t i = 0; i < Targets.size(); ++i)
+        if (Targets[i].target != static_cast<ShellTarget>(i))
+            return false;
+    return true;
+}
+static_assert(listedInEnumOrder(), "entryOf() looks targets up by their enum value");
+
+const TargetEntry &entryOf(ShellTarget target)
+{
+    return Targets.at(static_cast<std::size_t>(target));
+}
+
+} // namespace
+
+QString shellTargetText(ShellTarget target, const QString &programFolder)
+{
+    const TargetEntry &entry = entryOf(target);
+    const QString text = QString::fromLatin1(entry.text);
+    return entry.local ? programFolder + text : text;
+}
+
+void startShellTarget(HWND owner, const QString &target)
+{
+    const std::string file = toAnsi(target.toStdU16String());
+    ShellExecuteA(owner, "open", file.c_str(), "1", nullptr, SW_SHOWNORMAL);
+}
