@@ -1,0 +1,178 @@
+// The generated program folder, read back with the readers the program uses.
+#include "ClassMessageContainer.h"
+#include "MessageDatabaseReader.h"
+
+#ifdef PELLORY_HAVE_ORVALIN
+#include "Orvalin.h"
+#endif
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+namespace {
+
+const QString kProgramFolder = QStringLiteral(PELLORY_PROGRAM_DIR);
+
+QByteArray readAll(const QString &relative)
+{
+    QFile file(kProgramFolder + QLatin1Char('/') + relative);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << relative.toStdString();
+    return file.readAll();
+}
+
+std::uint32_t littleEndian(const QByteArray &bytes, int offset, int size)
+{
+    std::uint32_t value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = (value << 8) | static_cast<unsigned char>(bytes[offset + i]);
+    return value;
+}
+
+QString spriteFile(int category) { return QStringLiteral("Data/but%1.dat").arg(category); }
+
+TEST(GeneratedSprites, HeadersAreThe32BitFormatTheLibraryReads)
+{
+    for (int category = 1; category <= 6; ++category) {
+        SCOPED_TRACE(category);
+        const QByteArray file = readAll(spriteFile(category));
+        ASSERT_GE(file.size(), 54);
+        const std::uint32_t width = littleEndian(file, 18, 4);
+        const std::uint32_t height = littleEndian(file, 22, 4);
+        EXPECT_EQ(file.left(2), QByteArray("BM"));
+        EXPECT_EQ(littleEndian(file, 10, 4), 54u);
+        EXPECT_EQ(littleEndian(file, 14, 4), 40u);
+        EXPECT_TRUE(width >= 40 && width <= 44 && height >= 40 && height <= 44);
+        EXPECT_EQ(littleEndian(file, 26, 2), 1u);
+        EXPECT_EQ(littleEndian(file, 28, 2), 32u);
+        EXPECT_EQ(littleEndian(file, 30, 4), 0u);
+        EXPECT_EQ(littleEndian(file, 34, 4), width * height * 4);
+        EXPECT_EQ(littleEndian(file, 46, 4), 0u);
+        EXPECT_EQ(littleEndian(file, 50, 4), 0u);
+        EXPECT_EQ(static_cast<std::uint32_t>(file.size()), 54 + width * height * 4);
+    }
+}
+
+TEST(GeneratedSprites, AreRoundButtonsWithSoftEdges)
+{
+    for (int category = 1; category <= 6; ++category) {
+        SCOPED_TRACE(category);
+        const QByteArray file = readAll(spriteFile(category));
+        const int side = static_cast<int>(littleEndian(file, 18, 4));
+        const auto alphaAt = [&](int x, int yFromTop) {
+            const int row = side - 1 - yFromTop;
+            return static_cast<unsigned char>(file[54 + (row * side + x) * 4 + 3]);
+        };
+        EXPECT_EQ(alphaAt(0, 0), 0);               // corners are clear
+        EXPECT_EQ(alphaAt(side - 1, side - 1), 0);
+        EXPECT_EQ(alphaAt(side / 2, side / 2), 255); // the disc is opaque
+        bool partial = false;                       // anti-aliased rim
+        for (int x = 0; x < side / 2; ++x)
+            partial = partial || (alphaAt(x, side / 2) > 0 && alphaAt(x, side / 2) < 255);
+        EXPECT_TRUE(partial);
+    }
+}
+
+#ifdef PELLORY_HAVE_ORVALIN
+TEST(GeneratedSprites, LoadThroughTheSpriteLibrary)
+{
+    for (int category = 1; category <= 6; ++category) {
+        SCOPED_TRACE(category);
+        const QByteArray path = (kProgramFolder + QLatin1Char('/') + spriteFile(category)).toLocal8Bit();
+        const int handle = LoadGUIResourceA(path.constData());
+        ASSERT_NE(handle, 0);
+        OrvalinSize size{};
+        GetGUIResourceSize(handle, &size);
+        EXPECT_EQ(size.width, static_cast<int>(littleEndian(readAll(spriteFile(category)), 18, 4)));
+        EXPECT_EQ(size.height, size.width);
+        EXPECT_EQ(UnLoadGUIResource(handle), 1);
+    }
+}
+#endif
+
+QStringList skinFolders()
+{
+    return QDir(kProgramFolder + QStringLiteral("/skins"))
+        .entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+TEST(GeneratedSkins, EveryPictureLoadsAtItsSize)
+{
+    ASSERT_EQ(skinFolders(), QStringList({"Classic", "Night", "Winter"}));
+    const struct {
+        const char *file;
+        QSize size;
+    } pictures[] = {
+        {"background.jpg", {460, 294}}, {"random.jpg", {173, 38}}, {"send.jpg", {173, 38}},
+        {"right.jpg", {41, 33}},        {"left.jpg", {41, 33}},    {"shot.jpg", {220, 165}},
+    };
+    for (const QString &skin : skinFolders()) {
+        for (const auto &picture : pictures) {
+            const QString path = QStringLiteral("%1/skins/%2/%3").arg(kProgramFolder, skin,
+                                                                      QLatin1String(picture.file));
+            SCOPED_TRACE(path.toStdString());
+            const QImage image(path, "JPG");
+            ASSERT_FALSE(image.isNull());
+            EXPECT_EQ(image.size(), picture.size);
+        }
+    }
+}
+
+TEST(GeneratedSkins, OptionsNameAnExistingSkin)
+{
+    const QByteArray options = readAll(QStringLiteral("options.dat"));
+    ASSERT_TRUE(options.endsWith("\r\n"));
+    const QString name = QString::fromLatin1(options.chopped(2));
+    EXPECT_FALSE(name.contains(QLatin1Char('\n')) || name.contains(QLatin1Char('\r')));
+    EXPECT_TRUE(skinFolders().contains(name)) << name.toStdString();
+}
+
+TEST(GeneratedDatabase, LoadsThroughTheProgramsReader)
+{
+    ClassMessageContainer store;
+    int notices = 0;
+    ReadMessageDatabase((kProgramFolder + QStringLiteral("/skins/skinruls.7z")).toStdString(),
+                        store, [&](const std::u16string &) { ++notices; });
+    EXPECT_EQ(notices, 0);
+
+    int categorised = 0;
+    for (char16_t mark = u'1'; mark <= u'6'; ++mark) {
+        store.SetFilter(std::u16string(1, mark));
+        EXPECT_GE(store.GetCountFiltredMessage(), 40) << static_cast<char>(mark);
+        categorised += store.GetCountFiltredMessage();
+    }
+    EXPECT_EQ(categorised, store.GetCountTotalMessage()); // no stray marks
+    for (int slot = 0; slot < store.GetCountTotalMessage(); ++slot) {
+        const std::u16string &body = store.GetRecord(slot).Message;
+        EXPECT_FALSE(body.empty()) << "record " << slot;
+        EXPECT_EQ(body.find(u'\uFFFD'), std::u16string::npos) << "record " << slot;
+    }
+}
+
+TEST(GeneratedDatabase, EveryLineEndsWithCrLf)
+{
+    const QByteArray database = readAll(QStringLiteral("skins/skinruls.7z"));
+    ASSERT_TRUE(database.endsWith("\r\n"));
+    EXPECT_EQ(database.count('\n'), database.count("\r\n"));
+    EXPECT_EQ(database.count('\r'), database.count("\r\n"));
+}
+
+TEST(GeneratedFolder, CarriesTheLicenceAndIcons)
+{
+    QFile license(QStringLiteral(PELLORY_SOURCE_DIR "/LICENSE"));
+    ASSERT_TRUE(license.open(QIODevice::ReadOnly));
+    EXPECT_EQ(readAll(QStringLiteral("license.txt")), license.readAll());
+
+    const QImage icon(kProgramFolder + QStringLiteral("/pellory.png"));
+    EXPECT_EQ(icon.size(), QSize(32, 32));
+    EXPECT_EQ(icon.format(), QImage::Format_Indexed8);
+    EXPECT_LE(icon.colorCount(), 256);
+    EXPECT_EQ(QImage(kProgramFolder + QStringLiteral("/pellory-256.png")).size(), QSize(256, 256));
+}
+
+} // namespace
