@@ -6,11 +6,25 @@
 // so the main window stays usable while it is open. Open it through
 // frmSkin::showSingle(); closing it ("Отмена", the close box or after
 // "Выбрать") destroys it, and the next showSingle() loads a fresh one.
+//
+// Its controls carry their design names as object names (lstSkins, shpPic,
+// imgShot, cmdSelect, cmdExit), so tests can find them with findChild.
 #pragma once
 
 #include <QString>
 
-class frmSkin {
+#include "forms/directory_list.h"
+#include "forms/form.h"
+
+namespace forms {
+class CommandButton;
+class Image;
+class ListBox;
+class Shape;
+} // namespace forms
+
+class frmSkin : public forms::Form {
+    Q_OBJECT
 public:
     // Shows the one chooser. When none is open it creates it, which lists the
     // skin folders afresh (Form_Load); when one is open it only raises and
@@ -19,4 +33,27 @@ public:
 
     // The open chooser, or nullptr when none is open.
     static frmSkin *openInstance();
+
+protected:
+    void Form_Load() override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    explicit frmSkin(const QString &programFolder);
+
+    void createControls();
+    void centreOnScreen();
+    QString skinFolder(const QString &skinName) const;
+
+    void lstSkins_Click();
+    void cmdSelect_Click();
+    void cmdExit_Click();
+
+    const QString programFolder_;
+    forms::ListBox *lstSkins_ = nullptr;
+    forms::Shape *shpPic_ = nullptr;
+    forms::Image *imgShot_ = nullptr;
+    forms::CommandButton *cmdSelect_ = nullptr;
+    forms::CommandButton *cmdExit_ = nullptr;
+    forms::DirectoryList Dir1_;
 };

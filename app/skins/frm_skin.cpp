@@ -1,0 +1,153 @@
+#include "frm_skin.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+
+#include "forms/command_button.h"
+#include "forms/fonts.h"
+#include "forms/image.h"
+#include "forms/list_box.h"
+#include "forms/message_box.h"
+#include "forms/picture.h"
+#include "forms/shape.h"
+#include "forms/units.h"
+#include "skin_setting.h"
+
+namespace {
+
+constexpr int kClientWidthTwips = 6090;
+constexpr int kClientHeightTwips = 3945;
+constexpr std::uint32_t kPreviewFrameColour = 0x00FFC0C0; // 0x00BBGGRR
+constexpr int kPreviewFrameWidth = 5;
+
+QPointer<frmSkin> &theChooser()
+{
+    static QPointer<frmSkin> chooser;
+    return chooser;
+}
+
+template <typename Control>
+Control *place(Control *control, const char *name, const QRect &twips)
+{
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(forms::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    return control;
+}
+
+} // namespace
+
+frmSkin &frmSkin::showSingle(const QString &programFolder)
+{
+    QPointer<frmSkin> &chooser = theChooser();
+    if (chooser.isNull()) {
+        chooser = new frmSkin(programFolder);
+        chooser->centreOnScreen();
+    }
+    chooser->show();
+    chooser->raise();
+    chooser->activateWindow();
+    return *chooser;
+}
+
+frmSkin *frmSkin::openInstance()
+{
+    return theChooser().data();
+}
+
+frmSkin::frmSkin(const QString &programFolder) : programFolder_(programFolder)
+{
+    // Closing discards the list and the preview; the next opening starts afresh.
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Выбрать скин"));
+    setFont(forms::programFont(9.75, true));
+    setClientSize(forms::twipsToPixels(kClientWidthTwips), forms::twipsToPixels(kClientHeightTwips));
+    createControls();
+}
+
+void frmSkin::createControls()
+{
+    QWidget *area = client();
+    lstSkins_ = place(new forms::ListBox(area), "lstSkins", QRect(120, 120, 2415, 3660));
+    shpPic_ = place(new forms::Shape(area), "shpPic", QRect(2640, 120, 3300, 2475));
+    shpPic_->setBorderColor(forms::colorFromBgr(kPreviewFrameColour));
+    shpPic_->setBorderWidth(kPreviewFrameWidth);
+    imgShot_ = place(new forms::Image(area), "imgShot", QRect(2640, 120, 3300, 2475));
+    cmdSelect_ = place(new forms::CommandButton(QStringLiteral("Выбрать"), area), "cmdSelect",
+                       QRect(2640, 2640, 3300, 495));
+    cmdExit_ = place(new forms::CommandButton(QStringLiteral("Отмена"), area), "cmdExit",
+                     QRect(2640, 3240, 3300, 495));
+    setTabOrder(lstSkins_, cmdSelect_);
+    setTabOrder(cmdSelect_, cmdExit_);
+    lstSkins_->setFocus();
+
+    connect(lstSkins_, &forms::ListBox::Click, this, &frmSkin::lstSkins_Click);
+    connect(cmdSelect_, &QPushButton::clicked, this, &frmSkin::cmdSelect_Click);
+    connect(cmdExit_, &QPushButton::clicked, this, &frmSkin::cmdExit_Click);
+}
+
+void frmSkin::centreOnScreen()
+{
+    adjustSize();
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+QString frmSkin::skinFolder(const QString &skinName) const
+{
+    return programFolder_ + QStringLiteral("/skins/") + skinName;
+}
+
+void frmSkin::Form_Load()
+{
+    try {
+        Dir1_.setPath(programFolder_ + QStringLiteral("/skins/"));
+    } catch (const forms::Error &) {
+        return; // no skins folder: nothing to choose from, but nothing to end the program for
+    }
+    for (int index = 0; index < Dir1_.count(); ++index) {
+        const QString &path = Dir1_.item(index);
+        lstSkins_->addItem(path.mid(path.lastIndexOf(u'/') + 1));
+    }
+}
+
+void frmSkin::closeEvent(QCloseEvent *event)
+{
+    forms::Form::closeEvent(event);
+    // The window is deleted later; from now on a new opening gets a new one.
+    if (event->isAccepted() && theChooser() == this)
+        theChooser() = nullptr;
+}
+
+void frmSkin::lstSkins_Click()
+{
+    const QString shot = skinFolder(lstSkins_->highlightedText()) + QStringLiteral("/shot.jpg");
+    try {
+        imgShot_->setPicture(forms::loadPicture(shot));
+    } catch (const forms::PictureError &) {
+        // A skin without a usable preview can still be chosen.
+        imgShot_->setPicture(QImage());
+    }
+}
+
+void frmSkin::cmdSelect_Click()
+{
+    const QString skinName = lstSkins_->highlightedText();
+    if (skinName.isEmpty())
+        return;
+    if (const std::optional<QString> failure = saveSkinSetting(programFolder_, skinName)) {
+        forms::messageBox(*failure, forms::MessageIcon::Critical);
+        return;
+    }
+    close();
+    forms::messageBox(QStringLiteral("Для применения настроек, перезагрузите программу"));
+}
+
+void frmSkin::cmdExit_Click()
+{
+    close();
+}
