@@ -1,0 +1,60 @@
+// The pixel transfer behind BitBlt: one row at a time, converting between
+// 3- and 4-byte pixels where the surfaces differ.
+#include "surface.h"
+
+#include <cstring>
+
+namespace pellory::sys {
+namespace {
+
+void copyRowSameFormat(BYTE *dst, const BYTE *src, int width, int bytesPerPixel)
+{
+    // memmove: a blit within one surface may overlap itself.
+    std::memmove(dst, src, static_cast<std::size_t>(width) * bytesPerPixel);
+}
+
+void copyRowConverting(BYTE *dst, int dstBytes, const BYTE *src, int srcBytes, int width)
+{
+    for (int x = 0; x < width; ++x) {
+        dst[0] = src[0];
+        dst[1] = src[1];
+        dst[2] = src[2];
+        dst += dstBytes;
+        src += srcBytes;
+    }
+}
+
+// Within one surface, rows must be visited so that no source row is
+// overwritten before it is read: walk away from the destination.
+bool visitRowsBackwards(const Surface &dst, const BYTE *dstFirst, const Surface &src,
+                        const BYTE *srcFirst)
+{
+    if (dst.topRow != src.topRow)
+        return false;
+    const bool destinationAfterSource = dstFirst > srcFirst;
+    return destinationAfterSource == (dst.rowStep > 0);
+}
+
+} // namespace
+
+void copyPixels(const Surface &dst, int dstX, int dstY, const Surface &src, int srcX, int srcY,
+                int width, int height)
+{
+    if (width <= 0 || height <= 0)
+        return;
+    const BYTE *srcFirst = src.pixel(srcX, srcY);
+    BYTE *dstFirst = dst.pixel(dstX, dstY);
+    const bool backwards = visitRowsBackwards(dst, dstFirst, src, srcFirst);
+    const bool sameFormat = dst.bytesPerPixel == src.bytesPerPixel;
+    for (int i = 0; i < height; ++i) {
+        const int row = backwards ? height - 1 - i : i;
+        BYTE *to = dstFirst + row * dst.rowStep;
+        const BYTE *from = srcFirst + row * src.rowStep;
+        if (sameFormat)
+            copyRowSameFormat(to, from, width, dst.bytesPerPixel);
+        else
+            copyRowConverting(to, dst.bytesPerPixel, from, src.bytesPerPixel, width);
+    }
+}
+
+} // namespace pellory::sys
