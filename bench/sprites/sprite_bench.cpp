@@ -1,0 +1,229 @@
+// A 64x64 sprite drawn over a captured background, next to its peers in the
+// same run: pixman OVER with a solid mask, QPainter with an opacity (when
+// built with Qt), the plain double rule, each blend kernel alone, the other
+// drawing calls, and the floor of two plain 12288-byte copies.
+#include "Orvalin.h"
+#include "blend_kernels.h"
+#include "blend_reference.h"
+#include "system_services.h"
+
+#include <benchmark/benchmark.h>
+#include <pixman.h>
+
+#if defined(ORVALIN_BENCH_WITH_QT)
+#include <QImage>
+#include <QPainter>
+#endif
+
+#include <cmath>
+#include <cstring>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+constexpr int kSide = 64;
+constexpr int kSurface = 128;
+constexpr int kAt = 32;
+constexpr size_t kStride = kSide * 3;
+
+enum SpriteKind { kRound = 0, kPartial = 1 };
+
+// Round: opaque inside, a two-pixel anti-aliased rim, transparent outside.
+// Partial: every alpha strictly between 0 and 255.
+std::vector<uint8_t> SpritePixels(SpriteKind kind)
+{
+    std::vector<uint8_t> pixels;
+    for (int y = 0; y < kSide; ++y)
+        for (int x = 0; x < kSide; ++x) {
+            const double distance = std::hypot(x - 31.5, y - 31.5);
+            int alpha = distance < 30 ? 255 : distance > 32 ? 0 : int(255 * (32 - distance) / 2);
+            if (kind == kPartial)
+                alpha = 1 + (x * 7 + y * 3) % 254;
+            pixels.insert(pixels.end(), {uint8_t(x * 4), uint8_t(y * 4), uint8_t(128), uint8_t(alpha)});
+        }
+    return pixels;
+}
+
+const char *KindName(SpriteKind kind) { return kind == kRound ? "round" : "partial"; }
+
+int LoadSprite(SpriteKind kind)
+{
+    static int handles[2] = {0, 0};
+    if (handles[kind] != 0)
+        return handles[kind];
+    const std::vector<uint8_t> pixels = SpritePixels(kind);
+    std::vector<uint8_t> file(54, 0);
+    const uint32_t header[] = {40, kSide, kSide, 1u | (32u << 16), 0, uint32_t(pixels.size()), 0, 0, 0, 0};
+    file[0] = 'B', file[1] = 'M';
+    std::memcpy(&file[14], header, sizeof header);
+    file.insert(file.end(), pixels.begin(), pixels.end());
+    char path[] = "/tmp/orvalin_bench_XXXXXX";
+    const int fd = mkstemp(path);
+    if (write(fd, file.data(), file.size()) != static_cast<ssize_t>(file.size()))
+        return 0;
+    close(fd);
+    handles[kind] = LoadGUIResourceA(path);
+    unlink(path);
+    return handles[kind];
+}
+
+// The window's 32-bit client surface and a 24-bit DIB section as targets.
+struct Targets {
+    std::vector<uint8_t> windowPixels = std::vector<uint8_t>(kSurface * kSurface * 4, 90);
+    HDC window = SysCreateWindowDC(nullptr, windowPixels.data(), kSurface, kSurface, kSurface * 4, nullptr, nullptr);
+    HDC memory = CreateCompatibleDC(nullptr);
+    void *dibBits = nullptr;
+    HBITMAP dib = nullptr;
+    Targets()
+    {
+        BITMAPINFO info{};
+        info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), kSurface, kSurface, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+        dib = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &dibBits, nullptr, 0);
+        std::memset(dibBits, 90, kSurface * kSurface * 3);
+        SelectObject(memory, dib);
+    }
+};
+
+Targets &Shared()
+{
+    static Targets targets;
+    return targets;
+}
+
+void RenderOverCapture(benchmark::State &state, HDC target)
+{
+    const int handle = LoadSprite(static_cast<SpriteKind>(state.range(0)));
+    const int percent = static_cast<int>(state.range(1));
+    SetPalette(handle, target, kAt, kAt);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RenderGUISMS(handle, target, kAt, kAt, percent));
+    state.SetLabel(KindName(static_cast<SpriteKind>(state.range(0))));
+}
+
+void BM_RenderGUISMS_Window32(benchmark::State &state) { RenderOverCapture(state, Shared().window); }
+void BM_RenderGUISMS_Dib24(benchmark::State &state) { RenderOverCapture(state, Shared().memory); }
+
+void BM_RenderGUIResourceDC_Window32(benchmark::State &state)
+{
+    const int handle = LoadSprite(static_cast<SpriteKind>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RenderGUIResourceDC(handle, Shared().window, kAt, kAt, int(state.range(1))));
+}
+
+void BM_SetPalette_Window32(benchmark::State &state)
+{
+    const int handle = LoadSprite(kRound);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SetPalette(handle, Shared().window, kAt, kAt));
+}
+
+void PixmanOver(benchmark::State &state, pixman_format_code_t format, int bytesPerPixel)
+{
+    std::vector<uint8_t> sprite = SpritePixels(static_cast<SpriteKind>(state.range(0)));
+    const int stride = (kSurface * bytesPerPixel + 3) & ~3;
+    std::vector<uint8_t> target(static_cast<size_t>(stride) * kSurface, 90);
+    pixman_image_t *source = pixman_image_create_bits(PIXMAN_a8r8g8b8, kSide, kSide,
+                                                      reinterpret_cast<uint32_t *>(sprite.data()), kSide * 4);
+    const pixman_color_t opacity = {0, 0, 0, uint16_t(0xFFFF * state.range(1) / 100)};
+    pixman_image_t *mask = pixman_image_create_solid_fill(&opacity);
+    pixman_image_t *destination =
+        pixman_image_create_bits(format, kSurface, kSurface, reinterpret_cast<uint32_t *>(target.data()), stride);
+    for (auto _ : state) {
+        pixman_image_composite32(PIXMAN_OP_OVER, source, mask, destination, 0, 0, 0, 0, kAt, kAt, kSide, kSide);
+        benchmark::ClobberMemory();
+    }
+    pixman_image_unref(destination);
+    pixman_image_unref(mask);
+    pixman_image_unref(source);
+}
+
+void BM_PixmanOver_x8r8g8b8(benchmark::State &state) { PixmanOver(state, PIXMAN_x8r8g8b8, 4); }
+void BM_PixmanOver_r8g8b8(benchmark::State &state) { PixmanOver(state, PIXMAN_r8g8b8, 3); }
+
+#if defined(ORVALIN_BENCH_WITH_QT)
+void BM_QPainterDrawImage_RGB32(benchmark::State &state)
+{
+    const std::vector<uint8_t> pixels = SpritePixels(static_cast<SpriteKind>(state.range(0)));
+    const QImage sprite(pixels.data(), kSide, kSide, kSide * 4, QImage::Format_ARGB32);
+    QImage target(kSurface, kSurface, QImage::Format_RGB32);
+    target.fill(0x5A5A5A);
+    for (auto _ : state) {
+        QPainter painter(&target);
+        painter.setOpacity(static_cast<double>(state.range(1)) / 100.0);
+        painter.drawImage(kAt, kAt, sprite);
+    }
+}
+#endif
+
+// The rule exactly as stated, one channel at a time.
+void BM_PlainRule(benchmark::State &state)
+{
+    const std::vector<uint8_t> sprite = SpritePixels(static_cast<SpriteKind>(state.range(0)));
+    std::vector<uint8_t> work(kStride * kSide, 90);
+    const float opacity = orvalin_test::ReferenceOpacity(int(state.range(1)));
+    for (auto _ : state) {
+        for (size_t pixel = 0; pixel < kSide * kSide; ++pixel)
+            for (int channel = 0; channel < 3; ++channel)
+                work[pixel * 3 + channel] = orvalin_test::ReferenceChannel(
+                    sprite[pixel * 4 + channel], sprite[pixel * 4 + 3], work[pixel * 3 + channel], opacity);
+        benchmark::ClobberMemory();
+    }
+}
+
+// One kernel over the whole sprite, its per-call table included.
+void BlendWithKernel(benchmark::State &state, orvalin::BlendRowKernel kernel)
+{
+    const std::vector<uint8_t> sprite = SpritePixels(static_cast<SpriteKind>(state.range(0)));
+    std::vector<uint8_t> work(kStride * kSide, 90);
+    const float opacity = orvalin_test::ReferenceOpacity(int(state.range(1)));
+    for (auto _ : state) {
+        orvalin::BlendTable table;
+        orvalin::BuildBlendTable(opacity, table);
+        for (int row = 0; row < kSide; ++row)
+            kernel(&sprite[row * kSide * 4], &work[row * kStride], kSide, table);
+        benchmark::ClobberMemory();
+    }
+}
+
+void BM_Floor_TwoCopies(benchmark::State &state)
+{
+    std::vector<uint8_t> a(kStride * kSide, 1), b(kStride * kSide), c(kStride * kSide);
+    for (auto _ : state) {
+        std::memcpy(b.data(), a.data(), b.size());
+        std::memcpy(c.data(), b.data(), c.size());
+        benchmark::ClobberMemory();
+    }
+}
+
+void SpriteAndOpacity(benchmark::internal::Benchmark *benchmark)
+{
+    benchmark->ArgNames({"sprite", "opacity"});
+    for (const int kind : {kRound, kPartial})
+        for (const int percent : {30, 70, 100})
+            benchmark->Args({kind, percent});
+}
+
+BENCHMARK(BM_RenderGUISMS_Window32)->Apply(SpriteAndOpacity);
+BENCHMARK(BM_RenderGUISMS_Dib24)->Apply(SpriteAndOpacity);
+BENCHMARK(BM_PixmanOver_x8r8g8b8)->Apply(SpriteAndOpacity);
+BENCHMARK(BM_PixmanOver_r8g8b8)->Apply(SpriteAndOpacity);
+#if defined(ORVALIN_BENCH_WITH_QT)
+BENCHMARK(BM_QPainterDrawImage_RGB32)->Apply(SpriteAndOpacity);
+#endif
+BENCHMARK(BM_PlainRule)->Apply(SpriteAndOpacity);
+BENCHMARK(BM_RenderGUIResourceDC_Window32)->Apply(SpriteAndOpacity);
+BENCHMARK(BM_SetPalette_Window32);
+BENCHMARK(BM_Floor_TwoCopies);
+
+// One entry per kernel this processor runs.
+const bool kKernelsRegistered = [] {
+    for (const auto &kernel : orvalin::AvailableBlendKernels())
+        benchmark::RegisterBenchmark((std::string("BM_BlendKernel_") + kernel.name).c_str(), BlendWithKernel,
+                                     kernel.row)
+            ->Apply(SpriteAndOpacity);
+    return true;
+}();
+
+} // namespace
