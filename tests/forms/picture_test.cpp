@@ -1,0 +1,56 @@
+// Loading pictures: good files load at their own size, bad ones raise an
+// error that names the file.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "forms/picture.h"
+
+namespace {
+
+TEST(LoadPicture, LoadsAJpegAsA32BitPictureOfItsOwnSize)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("shot.jpg"));
+    QImage source(220, 165, QImage::Format_RGB32);
+    source.fill(QColor(0, 0, 255));
+    ASSERT_TRUE(source.save(file, "JPEG"));
+
+    const QImage picture = forms::loadPicture(file);
+    EXPECT_EQ(picture.size(), QSize(220, 165));
+    EXPECT_EQ(picture.format(), QImage::Format_RGB32);
+    const QColor centre = picture.pixelColor(110, 80);
+    EXPECT_LE(centre.red(), 8); // JPEG is lossy: nearly pure blue
+    EXPECT_GE(centre.blue(), 247);
+}
+
+TEST(LoadPicture, MissingEmptyOrForeignFilesRaiseAnErrorNamingTheFile)
+{
+    QTemporaryDir dir;
+    const QString empty = dir.filePath(QStringLiteral("empty.jpg"));
+    const QString text = dir.filePath(QStringLiteral("Зима/background.jpg"));
+    const QString truncated = dir.filePath(QStringLiteral("truncated.jpg"));
+    QFile(empty).open(QIODevice::WriteOnly);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Зима")));
+    QFile textFile(text);
+    ASSERT_TRUE(textFile.open(QIODevice::WriteOnly));
+    textFile.write("not a picture at all\r\n");
+    textFile.close();
+    QFile jpegHeaderOnly(truncated);
+    ASSERT_TRUE(jpegHeaderOnly.open(QIODevice::WriteOnly));
+    jpegHeaderOnly.write("\xFF\xD8\xFF\xE0", 4);
+    jpegHeaderOnly.close();
+
+    for (const QString &file : {dir.filePath(QStringLiteral("missing.jpg")), empty, text,
+                                truncated, dir.path()}) {
+        try {
+            forms::loadPicture(file);
+            ADD_FAILURE() << "no error for " << file.toStdString();
+        } catch (const forms::PictureError &error) {
+            EXPECT_TRUE(error.message().contains(file)) << error.what();
+        }
+    }
+}
+
+} // namespace

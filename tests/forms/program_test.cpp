@@ -1,0 +1,90 @@
+// Program-wide services: twips, colours, the program folder, message boxes
+// and ending the program, each through its test seam.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+#include "forms/errors.h"
+#include "forms/message_box.h"
+#include "forms/program.h"
+#include "forms/units.h"
+
+namespace {
+
+TEST(Units, TwipsBecomeTheNearestPixel)
+{
+    const std::pair<int, int> cases[] = {
+        {6900, 460}, {4410, 294}, {2200, 147}, {2595, 173}, {-50, -3}, {-120, -8},
+        {380, 25},   {2720, 181}, {7, 0},      {8, 1},      {-7, 0},   {-8, -1},
+    };
+    for (const auto &[twips, pixels] : cases)
+        EXPECT_EQ(forms::twipsToPixels(twips), pixels) << twips << " twips";
+    EXPECT_EQ(forms::twipsRect(1080, 840, 4575, 1695), QRect(72, 56, 305, 113));
+}
+
+TEST(Units, LayoutColoursAreStoredBlueGreenRed)
+{
+    EXPECT_EQ(forms::colorFromBgr(0x00FF8080), QColor(128, 128, 255));
+    EXPECT_EQ(forms::colorFromBgr(0x00FF0000), QColor(0, 0, 255));
+    EXPECT_EQ(forms::colorFromBgr(0x00FFC0C0), QColor(192, 192, 255));
+}
+
+TEST(ProgramFolder, HasNoTrailingSeparatorExceptAtTheRoot)
+{
+    const std::pair<const char *, const char *> cases[] = {
+        {"/opt/Pellory/", "/opt/Pellory"}, {"/opt/Pellory", "/opt/Pellory"},
+        {"/", "/"},                        {"//", "/"},
+        {"/a//", "/a"},
+    };
+    for (const auto &[path, expected] : cases)
+        EXPECT_EQ(forms::withoutTrailingSeparator(QString::fromLatin1(path)),
+                  QString::fromLatin1(expected));
+
+    EXPECT_EQ(forms::programFolder(), QCoreApplication::applicationDirPath());
+    forms::setProgramFolder(QStringLiteral("/tmp/Программа/"));
+    EXPECT_EQ(forms::programFolder(), QStringLiteral("/tmp/Программа"));
+    forms::setProgramFolder(QString());
+    EXPECT_EQ(forms::programFolder(), QCoreApplication::applicationDirPath());
+}
+
+class Seams : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        forms::setMessageBoxHandler(nullptr);
+        forms::setEndProgramHandler(nullptr);
+    }
+};
+
+TEST_F(Seams, MessageBoxesCarryTheProgramsTitle)
+{
+    std::vector<forms::MessageBoxRecord> boxes;
+    forms::setMessageBoxHandler([&](const forms::MessageBoxRecord &box) { boxes.push_back(box); });
+    forms::messageBox(QStringLiteral("Для применения настроек, перезагрузите программу"));
+    forms::messageBox(QStringLiteral("Нарушена целосность программы!"),
+                      forms::MessageIcon::Critical);
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].title, QStringLiteral("Pellory"));
+    EXPECT_EQ(boxes[0].icon, forms::MessageIcon::None);
+    EXPECT_EQ(boxes[1].text, QStringLiteral("Нарушена целосность программы!"));
+    EXPECT_EQ(boxes[1].icon, forms::MessageIcon::Critical);
+}
+
+TEST_F(Seams, AnErrorEscapingAHandlerIsShownThenEndsTheProgram)
+{
+    QStringList events;
+    forms::setMessageBoxHandler([&](const forms::MessageBoxRecord &box) {
+        EXPECT_EQ(box.icon, forms::MessageIcon::Critical);
+        events << QStringLiteral("box: ") + box.text;
+    });
+    forms::setEndProgramHandler([&](int status) { events << QString::number(status); });
+
+    forms::runGuarded("cmdSend_Click", [] { throw forms::Error(QStringLiteral("нет файла")); });
+
+    ASSERT_EQ(events.size(), 2);
+    EXPECT_TRUE(events[0].contains(QStringLiteral("cmdSend_Click")));
+    EXPECT_TRUE(events[0].contains(QStringLiteral("нет файла")));
+    EXPECT_EQ(events[1], QString::number(forms::UncaughtErrorExitStatus));
+}
+
+} // namespace

@@ -1,0 +1,173 @@
+// Text boxes: the change event inside every changing write, nesting, the
+// same-text rule, and a typed-length limit that leaves code writes alone.
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <memory>
+
+#include "forms/multi_line_text_box.h"
+#include "forms/single_line_text_box.h"
+
+namespace {
+
+template <typename Box>
+class TextBoxChange : public ::testing::Test {
+protected:
+    Box box;
+    QStringList seen; // the text at each Change
+
+    void record()
+    {
+        QObject::connect(&box, &forms::TextBox::Change, [this] { seen << box.text(); });
+    }
+};
+
+using BoxKinds = ::testing::Types<forms::SingleLineTextBox, forms::MultiLineTextBox>;
+TYPED_TEST_SUITE(TextBoxChange, BoxKinds);
+
+TYPED_TEST(TextBoxChange, RunsInsideEveryWriteThatChangesTheText)
+{
+    this->record();
+    this->box.setText(QStringLiteral("1"));
+    EXPECT_EQ(this->seen, QStringList{QStringLiteral("1")});
+    this->box.setText(QStringLiteral("1"));
+    this->box.setText(QStringLiteral(""));
+    this->box.setText(QStringLiteral(""));
+    EXPECT_EQ(this->seen, (QStringList{QStringLiteral("1"), QString()}));
+}
+
+TYPED_TEST(TextBoxChange, WritesFromInsideTheHandlerNestAndFinishFirst)
+{
+    QStringList log;
+    QObject::connect(&this->box, &forms::TextBox::Change, [&] {
+        const QString text = this->box.text();
+        log << QStringLiteral("enter ") + text;
+        if (text == QStringLiteral("10000"))
+            this->box.setText(QStringLiteral("9999"));
+        if (text == QStringLiteral("9999"))
+            this->box.setText(QStringLiteral("9999")); // same text: no further Change
+        log << QStringLiteral("leave ") + text;
+    });
+    this->box.setText(QStringLiteral("10000"));
+    log << QStringLiteral("returned");
+    EXPECT_EQ(log, (QStringList{"enter 10000", "enter 9999", "leave 9999", "leave 10000",
+                                "returned"}));
+    EXPECT_EQ(this->box.text(), QStringLiteral("9999"));
+}
+
+TEST(SingleLineTextBox, EditorShowsWhatCodeWroteAndTypingRaisesChange)
+{
+    forms::SingleLineTextBox box;
+    int changes = 0;
+    QObject::connect(&box, &forms::TextBox::Change, [&] { ++changes; });
+    box.setText(QStringLiteral("12"));
+    EXPECT_EQ(box.editor()->text(), QStringLiteral("12"));
+    box.editor()->setCursorPosition(2);
+    QTest::keyClicks(box.editor(), QStringLiteral("34"));
+    EXPECT_EQ(box.text(), QStringLiteral("1234"));
+    EXPECT_EQ(changes, 3);
+}
+
+class TypedLimit : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        box.setMaxTypedLength(4);
+        QObject::connect(&box, &forms::TextBox::Change, [this] { seen << box.text(); });
+    }
+
+    void typeAtEnd(const QString &keys)
+    {
+        box.editor()->setCursorPosition(static_cast<int>(box.editor()->text().size()));
+        QTest::keyClicks(box.editor(), keys);
+    }
+
+    void pasteAtEnd(const QString &clip)
+    {
+        QGuiApplication::clipboard()->setText(clip);
+        box.editor()->setCursorPosition(static_cast<int>(box.editor()->text().size()));
+        QTest::keySequence(box.editor(), QKeySequence::Paste);
+    }
+
+    forms::SingleLineTextBox box;
+    QStringList seen;
+};
+
+TEST_F(TypedLimit, CodeMayWriteLongerTexts)
+{
+    box.setText(QStringLiteral("10000"));
+    EXPECT_EQ(box.text(), QStringLiteral("10000"));
+    EXPECT_EQ(box.editor()->text(), QStringLiteral("10000"));
+    EXPECT_EQ(seen, QStringList{QStringLiteral("10000")});
+}
+
+TEST_F(TypedLimit, TypingStopsAtTheLimit)
+{
+    typeAtEnd(QStringLiteral("12345"));
+    EXPECT_EQ(box.text(), QStringLiteral("1234"));
+    EXPECT_EQ(seen, (QStringList{"1", "12", "123", "1234"}));
+}
+
+TEST_F(TypedLimit, TypingIntoALongerCodeWrittenTextAddsNothing)
+{
+    box.setText(QStringLiteral("10000"));
+    seen.clear();
+    typeAtEnd(QStringLiteral("7"));
+    EXPECT_EQ(box.text(), QStringLiteral("10000"));
+    EXPECT_TRUE(seen.isEmpty());
+}
+
+TEST_F(TypedLimit, TypingOverASelectionReplacesIt)
+{
+    box.setText(QStringLiteral("1234"));
+    box.editor()->selectAll();
+    QTest::keyClicks(box.editor(), QStringLiteral("9"));
+    EXPECT_EQ(box.text(), QStringLiteral("9"));
+}
+
+TEST_F(TypedLimit, DeletingStillWorksBeyondTheLimit)
+{
+    box.setText(QStringLiteral("10000"));
+    box.editor()->setCursorPosition(5);
+    QTest::keyClick(box.editor(), Qt::Key_Backspace);
+    EXPECT_EQ(box.text(), QStringLiteral("1000"));
+}
+
+TEST_F(TypedLimit, PastesAreCutToWhatFits)
+{
+    struct Case {
+        const char *before;
+        const char *clip;
+        const char *after;
+    };
+    const Case cases[] = {
+        {"12", "56789", "1256"},
+        {"", "123456", "1234"},
+        {"1234", "5", "1234"},
+        {"10000", "5", "10000"},
+        {"1", "23", "123"},
+    };
+    for (const Case &c : cases) {
+        box.setText(QString::fromLatin1(c.before));
+        pasteAtEnd(QString::fromLatin1(c.clip));
+        EXPECT_EQ(box.text(), QString::fromLatin1(c.after))
+            << "pasting " << c.clip << " after " << c.before;
+    }
+}
+
+TEST(MultiLineTextBox, WrapsAtWordsAndCentresItsLines)
+{
+    forms::MultiLineTextBox box;
+    const QPlainTextEdit *editor = box.editor();
+    EXPECT_EQ(editor->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    EXPECT_EQ(editor->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    box.setText(QStringLiteral("Приятного общения"));
+    EXPECT_EQ(editor->toPlainText(), QStringLiteral("Приятного общения"));
+    EXPECT_TRUE(editor->document()->defaultTextOption().alignment().testFlag(Qt::AlignHCenter));
+}
+
+} // namespace

@@ -1,0 +1,119 @@
+// MouseMove and Render run for six buttons on every pointer event and timer
+// tick: they must allocate nothing of their own. Every heap allocation of the
+// process is counted by interposing the C allocator; the button's calls must
+// allocate exactly what the sprite library's own calls do.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstddef>
+
+#include "button_fixture.h"
+
+extern "C" {
+void *__libc_malloc(std::size_t size);
+void *__libc_calloc(std::size_t count, std::size_t size);
+void *__libc_realloc(void *block, std::size_t size);
+void *__libc_memalign(std::size_t alignment, std::size_t size);
+}
+
+namespace {
+
+std::atomic<bool> counting{false};
+std::atomic<long> allocations{0};
+
+void noteAllocation()
+{
+    if (counting.load(std::memory_order_relaxed))
+        allocations.fetch_add(1, std::memory_order_relaxed);
+}
+
+template <typename Calls>
+long allocationsDuring(Calls &&calls)
+{
+    allocations = 0;
+    counting = true;
+    calls();
+    counting = false;
+    return allocations;
+}
+
+} // namespace
+
+extern "C" {
+void *malloc(std::size_t size)
+{
+    noteAllocation();
+    return __libc_malloc(size);
+}
+void *calloc(std::size_t count, std::size_t size)
+{
+    noteAllocation();
+    return __libc_calloc(count, size);
+}
+void *realloc(void *block, std::size_t size)
+{
+    noteAllocation();
+    return __libc_realloc(block, size);
+}
+void *aligned_alloc(std::size_t alignment, std::size_t size)
+{
+    noteAllocation();
+    return __libc_memalign(alignment, size);
+}
+int posix_memalign(void **block, std::size_t alignment, std::size_t size)
+{
+    noteAllocation();
+    *block = __libc_memalign(alignment, size);
+    return *block != nullptr ? 0 : 12; // ENOMEM
+}
+}
+
+namespace {
+
+using ButtonAllocations = ButtonTest;
+
+TEST_F(ButtonAllocations, TheCounterSeesAllocations)
+{
+    const long counted = allocationsDuring([] { delete new int(1); });
+    EXPECT_EQ(counted, 1);
+}
+
+TEST_F(ButtonAllocations, NoneWithoutTheLibrary)
+{
+    library = libraryIn(folder.path().u16string());
+    ClassGraphicButton button(*library);
+    button.Load(410, 10, u"missing.dat");
+    DrawingSurface surface(500, 100, 100);
+    button.SetPalete(surface.dc());
+    EXPECT_EQ(allocationsDuring([&] {
+                  button.MouseMove(442, 42);
+                  button.Render(surface.dc());
+              }),
+              0);
+}
+
+TEST_F(ButtonAllocations, NoneBeyondWhatTheLibraryItselfAllocates)
+{
+    requireLibrary();
+    ClassGraphicButton button(*library);
+    ASSERT_EQ(load(button, 410, 10, sprite("but1.dat", 64, 64, Bgra{10, 20, 30, 128})), 1);
+    DrawingSurface surface(500, 100, 100);
+    button.SetPalete(surface.dc());
+    button.MouseMove(442, 42); // binds the functions
+    button.Render(surface.dc());
+
+    SpriteSize size{0, 0};
+    const std::int32_t handle = button.SpriteHandle();
+    const long direct = allocationsDuring([&] {
+        library->GetGUIResourceSize(handle, &size);
+        library->RenderGUISMS(handle, surface.dc(), 410, 10, 70);
+    });
+    const long throughButton = allocationsDuring([&] {
+        button.MouseMove(442, 42);
+        button.Render(surface.dc());
+    });
+    EXPECT_EQ(throughButton, direct);
+    EXPECT_EQ(allocationsDuring([&] { button.MouseMove(446, 46); }), 0);
+}
+
+} // namespace

@@ -1,0 +1,113 @@
+#include "button_fixture.h"
+
+#include <cstdlib>
+
+std::u16string builtLibraryFolder()
+{
+    return utf16(std::filesystem::path(ORVALIN_FOLDER));
+}
+
+std::u16string utf16(const std::filesystem::path &path)
+{
+    return path.u16string();
+}
+
+TempFolder::TempFolder()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "pellory-button-XXXXXX");
+    if (mkdtemp(pattern.data()) != nullptr)
+        path_ = pattern;
+}
+
+TempFolder::~TempFolder()
+{
+    std::error_code ignored;
+    if (!path_.empty())
+        std::filesystem::remove_all(path_, ignored);
+}
+
+DrawingSurface::DrawingSurface(int width, int height, std::uint8_t fill)
+    : width_(width), height_(height)
+{
+    dc_ = CreateCompatibleDC(nullptr);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    void *bits = nullptr;
+    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (dc_ == nullptr || bitmap_ == nullptr)
+        return;
+    bits_ = static_cast<std::uint8_t *>(bits);
+    previous_ = SelectObject(dc_, bitmap_);
+    const int stride = (width * 3 + 3) / 4 * 4;
+    std::fill(bits_, bits_ + static_cast<std::ptrdiff_t>(stride) * height, fill);
+}
+
+DrawingSurface::~DrawingSurface()
+{
+    if (previous_ != nullptr)
+        SelectObject(dc_, previous_);
+    if (bitmap_ != nullptr)
+        DeleteObject(bitmap_);
+    if (dc_ != nullptr)
+        DeleteDC(dc_);
+}
+
+Bgra DrawingSurface::at(int x, int y) const
+{
+    const int stride = (width_ * 3 + 3) / 4 * 4;
+    const std::uint8_t *pixel =
+        bits_ + static_cast<std::ptrdiff_t>(height_ - 1 - y) * stride + x * 3;
+    return Bgra{pixel[0], pixel[1], pixel[2], 0};
+}
+
+void ButtonTest::requireLibrary()
+{
+    if (builtLibraryFolder().empty())
+        GTEST_SKIP() << "the sprite library was not built";
+    library = libraryIn(builtLibraryFolder());
+}
+
+std::unique_ptr<SpriteLibrary> ButtonTest::libraryIn(const std::u16string &where)
+{
+    return std::make_unique<SpriteLibrary>(where);
+}
+
+std::u16string ButtonTest::sprite(const std::string &name, int width, int height, Bgra colour)
+{
+    const std::filesystem::path file = folder.path() / std::filesystem::u8path(name);
+    std::filesystem::create_directories(file.parent_path());
+    EXPECT_TRUE(writeSolidSprite(file, width, height, colour)) << name;
+    return utf16(file);
+}
+
+std::int32_t ButtonTest::load(ClassGraphicButton &button, std::int32_t x, std::int32_t y,
+                              const std::u16string &file)
+{
+    const std::int32_t loaded = button.Load(x, y, file);
+    if (button.SpriteHandle() > 0)
+        handles_.push_back(button.SpriteHandle());
+    return loaded;
+}
+
+void ButtonTest::TearDown()
+{
+    if (handles_.empty())
+        return;
+    // The table is process-wide: give the slots back for the next test.
+    const std::string path =
+        std::filesystem::path(builtLibraryFolder()).string() + "/" + SpriteLibrary::FileName;
+    const HMODULE module = LoadLibraryA(path.c_str());
+    ASSERT_NE(module, nullptr);
+    using Unload = INT(WINAPI *)(INT);
+    const auto unload = reinterpret_cast<Unload>(
+        reinterpret_cast<void (*)()>(GetProcAddress(module, "UnLoadGUIResource")));
+    ASSERT_NE(unload, nullptr);
+    for (const std::int32_t handle : handles_)
+        EXPECT_EQ(unload(handle), 1);
+    FreeLibrary(module);
+}

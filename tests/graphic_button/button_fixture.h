@@ -1,0 +1,74 @@
+// What the graphic button tests share: a temporary program folder, the real
+// sprite library when it was built, a 24-bit drawing surface, and sprites
+// released again after each test.
+#ifndef PELLORY_TESTS_BUTTON_FIXTURE_H
+#define PELLORY_TESTS_BUTTON_FIXTURE_H
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "class_graphic_button.h"
+#include "sprite_file.h"
+
+// The folder holding the built sprite library; empty when it was not built.
+std::u16string builtLibraryFolder();
+std::u16string utf16(const std::filesystem::path &path);
+
+// A fresh folder under the system's temporary folder, removed with its content.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder &) = delete;
+    TempFolder &operator=(const TempFolder &) = delete;
+    const std::filesystem::path &path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// A memory DC with a 24-bit DIB section, every byte set to `fill`.
+class DrawingSurface {
+public:
+    DrawingSurface(int width, int height, std::uint8_t fill);
+    ~DrawingSurface();
+    DrawingSurface(const DrawingSurface &) = delete;
+    DrawingSurface &operator=(const DrawingSurface &) = delete;
+
+    HDC dc() const { return dc_; }
+    // Blue, green and red of pixel (x, y), top row 0.
+    Bgra at(int x, int y) const;
+
+private:
+    int width_, height_;
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+    std::uint8_t *bits_ = nullptr;
+};
+
+class ButtonTest : public ::testing::Test {
+protected:
+    void TearDown() override;
+
+    // Skips the test when the sprite library was not built.
+    void requireLibrary();
+    std::unique_ptr<SpriteLibrary> libraryIn(const std::u16string &folder);
+    // Writes a solid sprite below the temporary folder and returns its path.
+    std::u16string sprite(const std::string &name, int width, int height, Bgra colour);
+    // Loads `button`; its sprite is released in TearDown.
+    std::int32_t load(ClassGraphicButton &button, std::int32_t x, std::int32_t y,
+                      const std::u16string &file);
+
+    TempFolder folder;
+    std::unique_ptr<SpriteLibrary> library;
+
+private:
+    std::vector<std::int32_t> handles_;
+};
+
+#endif

@@ -1,0 +1,25 @@
+// Records InvalidateRect calls through the system layer's window hooks.
+#ifndef PELLORY_TESTS_INVALIDATION_RECORDER_H
+#define PELLORY_TESTS_INVALIDATION_RECORDER_H
+
+#include <vector>
+
+#include "system_services.h"
+
+struct Invalidation {
+    HWND window;
+    RECT area;
+    BOOL erase;
+};
+
+class InvalidationRecorder {
+public:
+    InvalidationRecorder();
+    ~InvalidationRecorder();
+    InvalidationRecorder(const InvalidationRecorder &) = delete;
+    InvalidationRecorder &operator=(const InvalidationRecorder &) = delete;
+
+    const std::vector<Invalidation> &calls() const;
+};
+
+#endif

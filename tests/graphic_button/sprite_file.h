@@ -1,0 +1,15 @@
+// Writes sprite files: a 54-byte bitmap header and 32-bit BGRA rows, bottom row first.
+#ifndef PELLORY_TESTS_SPRITE_FILE_H
+#define PELLORY_TESTS_SPRITE_FILE_H
+
+#include <cstdint>
+#include <filesystem>
+
+struct Bgra {
+    std::uint8_t blue, green, red, alpha;
+};
+
+// A sprite of one colour; false if the file could not be written.
+bool writeSolidSprite(const std::filesystem::path &file, int width, int height, Bgra colour);
+
+#endif
