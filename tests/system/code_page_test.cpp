@@ -1,0 +1,75 @@
+#include "windows.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace pellory::test {
+namespace {
+
+char16_t decodeByte(unsigned char byte)
+{
+    const char in = static_cast<char>(byte);
+    char16_t out = 0;
+    EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, &in, 1, &out, 1), 1);
+    return out;
+}
+
+TEST(CodePageTest, BytesDecodeToTheirWindows1251Characters)
+{
+    struct Case {
+        unsigned char byte;
+        char16_t expected;
+    };
+    const Case cases[] = {{0x41, u'A'},     {0xC0, u'\u0410'}, {0xFF, u'\u044F'},
+                          {0xA8, u'\u0401'}, {0xB8, u'\u0451'}, {0x88, u'\u20AC'},
+                          {0xB9, u'\u2116'}, {0x98, u'\uFFFD'}, {0x00, u'\0'}};
+    for (const Case &c : cases)
+        EXPECT_EQ(static_cast<int>(decodeByte(c.byte)), static_cast<int>(c.expected))
+            << "byte 0x" << std::hex << int(c.byte);
+}
+
+TEST(CodePageTest, EveryDefinedByteSurvivesTheRoundTrip)
+{
+    for (int b = 1; b < 256; ++b) {
+        if (b == 0x98)
+            continue; // the one byte without a character
+        const char16_t wide = decodeByte(static_cast<unsigned char>(b));
+        char back = 0;
+        BOOL usedDefault = TRUE;
+        ASSERT_EQ(WideCharToMultiByte(CP_ACP, 0, &wide, 1, &back, 1, nullptr, &usedDefault), 1);
+        EXPECT_EQ(static_cast<unsigned char>(back), b);
+        EXPECT_FALSE(usedDefault) << "byte " << b;
+    }
+}
+
+TEST(CodePageTest, UnmappableCharactersBecomeTheDefault)
+{
+    const std::u16string text = u"Я\u4E2D\uFFFD!";
+    char out[4] = {};
+    BOOL usedDefault = FALSE;
+    ASSERT_EQ(WideCharToMultiByte(CP_ACP, 0, text.data(), 4, out, 4, nullptr, &usedDefault), 4);
+    EXPECT_EQ(std::string(out, 4), "\xDF?" "?!");
+    EXPECT_TRUE(usedDefault);
+    const char star = '*';
+    ASSERT_EQ(WideCharToMultiByte(CP_ACP, 0, text.data(), 4, out, 4, &star, nullptr), 4);
+    EXPECT_EQ(std::string(out, 4), "\xDF**!");
+}
+
+TEST(CodePageTest, TerminatedTextCountsItsNulAndSmallBuffersFail)
+{
+    const char ansi[] = "\xCF\xF0\xE8";
+    EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, ansi, -1, nullptr, 0), 4) << "size query";
+    char16_t wide[4] = {};
+    EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, ansi, -1, wide, 3), 0) << "no room for the NUL";
+    ASSERT_EQ(MultiByteToWideChar(CP_ACP, 0, ansi, -1, wide, 4), 4);
+    EXPECT_EQ(std::u16string(wide), u"При");
+    char back[4] = {};
+    EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, wide, -1, back, 3, nullptr, nullptr), 0);
+    ASSERT_EQ(WideCharToMultiByte(CP_ACP, 0, wide, -1, back, 4, nullptr, nullptr), 4);
+    EXPECT_EQ(std::string(back), ansi);
+    EXPECT_EQ(MultiByteToWideChar(65001, 0, ansi, -1, wide, 4), 0) << "only the ANSI code page";
+}
+
+} // namespace
+} // namespace pellory::test
