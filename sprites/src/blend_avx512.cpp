@@ -59,9 +59,9 @@ ORVALIN_AVX512 Coefficients LoadCoefficients(__m512i alpha, __mmask16 lanes, uin
         return {_mm512_set1_epi32(static_cast<int>(c.high)), _mm512_set1_epi32(static_cast<int>(c.middle)),
                 _mm512_set1_epi32(static_cast<int>(c.low))};
     }
+    const __m512i zero = _mm512_setzero_si512();
     const __m512i offsets = _mm512_slli_epi32(alpha, 2);
     const BlendCoefficients *base = table.byAlpha;
-    const __m512i zero = _mm512_setzero_si512();
     return {_mm512_mask_i32gather_epi32(zero, lanes, offsets, &base->high, 4),
             _mm512_mask_i32gather_epi32(zero, lanes, offsets, &base->middle, 4),
             _mm512_mask_i32gather_epi32(zero, lanes, offsets, &base->low, 4)};
@@ -79,25 +79,52 @@ ORVALIN_AVX512 __m512i BlendChannel16(__m512i sprite, __m512i work, const Coeffi
     return _mm512_slli_epi32(_mm512_srli_epi32(sum, 24), 8 * Channel);
 }
 
+// The work row is read and written with exactly 48-byte accesses for whole
+// chunks: a 64-byte masked access would overlap the neighbouring chunk's and
+// defeat store-to-load forwarding.
+struct WorkAccess {
+    int count;
+    __mmask64 bytes;
+};
+
+ORVALIN_AVX512 __m512i LoadWork(const uint8_t *work, WorkAccess access)
+{
+    if (access.count < 16)
+        return _mm512_maskz_loadu_epi8(access.bytes, work);
+    const __m256i head = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(work));
+    const __m128i tail = _mm_loadu_si128(reinterpret_cast<const __m128i *>(work + 32));
+    return _mm512_inserti32x4(_mm512_castsi256_si512(head), tail, 2);
+}
+
+ORVALIN_AVX512 void StoreWork(uint8_t *work, WorkAccess access, __m512i pixels)
+{
+    const __m512i packed = _mm512_maskz_permutexvar_epi8(access.bytes, _mm512_load_si512(kPackIndex.data()), pixels);
+    if (access.count < 16) {
+        _mm512_mask_storeu_epi8(work, access.bytes, packed);
+        return;
+    }
+    _mm256_storeu_si256(reinterpret_cast<__m256i *>(work), _mm512_castsi512_si256(packed));
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(work + 32), _mm512_extracti32x4_epi32(packed, 2));
+}
+
 ORVALIN_AVX512 void BlendChunk(const uint8_t *sprite, uint8_t *work, int count, const BlendTable &table)
 {
     const __mmask16 lanes = _cvtu32_mask16((1u << count) - 1u);
-    const __mmask64 bytes = _cvtu64_mask64((uint64_t{1} << (3 * count)) - 1u);
-    const __m512i pack = _mm512_load_si512(kPackIndex.data());
+    const WorkAccess access = {count, _cvtu64_mask64((uint64_t{1} << (3 * count)) - 1u)};
     const __m512i pixels = _mm512_maskz_loadu_epi32(lanes, sprite);
     const __m512i alpha = _mm512_srli_epi32(pixels, 24);
     if (_mm512_mask_cmpneq_epi32_mask(lanes, alpha, _mm512_setzero_si512()) == 0)
         return;
     if (table.copiesOpaque && _mm512_mask_cmpeq_epi32_mask(lanes, alpha, _mm512_set1_epi32(255)) == lanes) {
-        _mm512_mask_storeu_epi8(work, bytes, _mm512_maskz_permutexvar_epi8(bytes, pack, pixels));
+        StoreWork(work, access, pixels);
         return;
     }
-    const __m512i under = _mm512_maskz_loadu_epi8(bytes, work);
+    const __m512i under = LoadWork(work, access);
     const Coefficients c = LoadCoefficients(alpha, lanes, sprite[3], table);
     const __m512i blended = _mm512_ternarylogic_epi32(BlendChannel16<0>(pixels, under, c),
                                                       BlendChannel16<1>(pixels, under, c),
                                                       BlendChannel16<2>(pixels, under, c), 0xFE);
-    _mm512_mask_storeu_epi8(work, bytes, _mm512_maskz_permutexvar_epi8(bytes, pack, blended));
+    StoreWork(work, access, blended);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "blend_kernels.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace orvalin {
@@ -18,6 +19,23 @@ std::vector<NamedBlendKernel> DetectKernels()
     return kernels;
 }
 
+// Drawing calls use at most 101 opacities (whole percents), so each table is
+// built once and kept; any other value is rebuilt into its nearest slot.
+const BlendTable &TableFor(float opacity)
+{
+    constexpr int kSlots = 101;
+    static BlendTable tables[kSlots];
+    static float opacities[kSlots];
+    static bool built[kSlots];
+    const int slot = std::clamp(static_cast<int>(opacity * 100.0f + 0.5f), 0, kSlots - 1);
+    if (!built[slot] || opacities[slot] != opacity) {
+        BuildBlendTable(opacity, tables[slot]);
+        opacities[slot] = opacity;
+        built[slot] = true;
+    }
+    return tables[slot];
+}
+
 } // namespace
 
 std::span<const NamedBlendKernel> AvailableBlendKernels()
@@ -29,8 +47,7 @@ std::span<const NamedBlendKernel> AvailableBlendKernels()
 void BlendSprite(const uint8_t *pixels, int width, int height, uint8_t *work, size_t stride,
                  float opacity)
 {
-    BlendTable table;
-    BuildBlendTable(opacity, table);
+    const BlendTable &table = TableFor(opacity);
     const BlendRowKernel kernel = AvailableBlendKernels().front().row;
     const size_t spriteStride = static_cast<size_t>(width) * 4;
     for (int row = 0; row < height; ++row)

@@ -1,9 +1,20 @@
 #include "blend_table.h"
 
-#include <cmath>
+#include <array>
 
 namespace orvalin {
 namespace {
+
+// alpha / 255 in double precision, the first step of the rule.
+constexpr std::array<double, 256> AlphaFractions()
+{
+    std::array<double, 256> fractions{};
+    for (int alpha = 0; alpha < 256; ++alpha)
+        fractions[alpha] = static_cast<double>(alpha) / 255.0;
+    return fractions;
+}
+
+constexpr std::array<double, 256> kAlphaFractions = AlphaFractions();
 
 BlendCoefficients CoefficientsFor(int alpha, float opacity)
 {
@@ -11,11 +22,11 @@ BlendCoefficients CoefficientsFor(int alpha, float opacity)
         // The work pixel stays as it is: a = 0, inv = 1.
         return {uint32_t{1} << 28, 0, 0, 0};
     }
-    const float a = static_cast<float>(static_cast<double>(alpha) / 255.0 * static_cast<double>(opacity));
+    const float a = static_cast<float>(kAlphaFractions[alpha] * static_cast<double>(opacity));
     const float inv = static_cast<float>(1.0 - static_cast<double>(a));
     // Both scalings are exact: a and inv are multiples of 2^-38 and 2^-24.
-    const auto scaledA = static_cast<uint64_t>(std::ldexp(static_cast<double>(a), 38));
-    const auto scaledInv = static_cast<uint32_t>(std::ldexp(static_cast<double>(inv), 24));
+    const auto scaledA = static_cast<uint64_t>(static_cast<double>(a) * 0x1p38);
+    const auto scaledInv = static_cast<uint32_t>(static_cast<double>(inv) * 0x1p24);
     BlendCoefficients c{};
     c.high = static_cast<uint32_t>(scaledA >> 26) | ((scaledInv >> 12) << 16);
     c.middle = static_cast<uint32_t>((scaledA >> 14) & 0xFFFu) | ((scaledInv & 0xFFFu) << 16);
