@@ -43,21 +43,21 @@ void drawPencil(QPainter &p, const QColor &ink, const QColor &base)
     p.translate(12, 12);
     p.rotate(45);
     p.translate(-12, -12);
-    const QRectF body(9.3, 1, 5.4, 15);
+    const QRectF body(8.6, 0.5, 6.8, 15.5);
     p.fillRect(body, ink);
     QPolygonF tip;
-    tip << QPointF(9.3, 16) << QPointF(14.7, 16) << QPointF(12, 22.5);
+    tip << QPointF(8.6, 16) << QPointF(15.4, 16) << QPointF(12, 23.5);
     p.setPen(Qt::NoPen);
     p.setBrush(ink);
     p.drawPolygon(tip);
     // The ferrule and the lead make it read as a pencil, not an arrow.
     p.setPen(QPen(base, 1.2));
-    p.drawLine(QPointF(9.3, 4.2), QPointF(14.7, 4.2));
-    p.drawLine(QPointF(9.3, 16), QPointF(14.7, 16));
+    p.drawLine(QPointF(8.6, 4.2), QPointF(15.4, 4.2));
+    p.drawLine(QPointF(8.6, 16), QPointF(15.4, 16));
     p.setPen(Qt::NoPen);
     p.setBrush(base);
     QPolygonF lead;
-    lead << QPointF(11.1, 20.2) << QPointF(12.9, 20.2) << QPointF(12, 22.5);
+    lead << QPointF(10.9, 20.7) << QPointF(13.1, 20.7) << QPointF(12, 23.5);
     p.drawPolygon(lead);
     p.restore();
 }
