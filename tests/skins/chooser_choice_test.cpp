@@ -91,6 +91,8 @@ struct ChoiceCase {
     std::string fileBytes;
 };
 
+void PrintTo(const ChoiceCase &testCase, std::ostream *out) { *out << testCase.label; }
+
 class ChooserSelect : public ChooserChoice, public testing::WithParamInterface<ChoiceCase> {};
 
 TEST_P(ChooserSelect, WritesTheNameAndCrLfClosesThenTellsToRestart)

@@ -20,6 +20,8 @@ struct EncodingCase {
     std::optional<std::string> bytes;
 };
 
+void PrintTo(const EncodingCase &testCase, std::ostream *out) { *out << testCase.label; }
+
 class SkinSettingEncoding : public testing::TestWithParam<EncodingCase> {};
 
 TEST_P(SkinSettingEncoding, GivesNameAndCrLfInWindows1251)
