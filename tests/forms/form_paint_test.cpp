@@ -59,6 +59,22 @@ protected:
             .toImage();
     }
 
+    // Draws a pattern at (50, 30) outside any paint, for a later cycle to wipe out.
+    void drawStrayPattern()
+    {
+        stray = std::make_unique<GdiPattern>(10, 10, 60);
+        ASSERT_TRUE(stray->drawOnto(form->hDC(), 50, 30));
+    }
+
+    void expectBareBackground()
+    {
+        const auto background = [this](int x, int y) { return shownBackgroundAt(x, y); };
+        EXPECT_EQ(firstDifference(form->surfaceSnapshot(), ClientRect, background), QString());
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return firstDifference(presented(), ClientRect, background).isEmpty(); }));
+        EXPECT_EQ(firstDifference(presented(), ClientRect, background), QString());
+    }
+
     std::uint32_t shownBackgroundAt(int x, int y) const
     {
         return x < 100 && y < 60 ? backgroundAt(x, y) : windowColor;
@@ -76,6 +92,7 @@ protected:
     }
 
     std::unique_ptr<RecordingForm> form;
+    std::unique_ptr<GdiPattern> stray;
     std::uint32_t windowColor = 0;
 };
 
@@ -133,23 +150,19 @@ TEST_F(FormPaint, DrawingPartlyOutsideTheClientAreaIsClipped)
 TEST_F(FormPaint, RefreshRunsAWholePaintCycleBeforeReturning)
 {
     showAndSettle();
-    GdiPattern pattern(10, 10, 60);
-    ASSERT_TRUE(pattern.drawOnto(form->hDC(), 50, 30));
+    drawStrayPattern();
     const int paints = form->paints;
 
     form->refresh();
 
     EXPECT_EQ(form->paints, paints + 1);
-    const auto background = [this](int x, int y) { return shownBackgroundAt(x, y); };
-    EXPECT_EQ(firstDifference(form->surfaceSnapshot(), ClientRect, background), QString());
-    EXPECT_EQ(firstDifference(presented(), ClientRect, background), QString());
+    expectBareBackground();
 }
 
 TEST_F(FormPaint, InvalidateRectRepaintsInTheNextCycleNotAtOnce)
 {
     showAndSettle();
-    GdiPattern pattern(10, 10, 60);
-    ASSERT_TRUE(pattern.drawOnto(form->hDC(), 50, 30));
+    drawStrayPattern();
     const int paints = form->paints;
     const RECT area{48, 28, 55, 35};
 
@@ -157,10 +170,7 @@ TEST_F(FormPaint, InvalidateRectRepaintsInTheNextCycleNotAtOnce)
     EXPECT_EQ(form->paints, paints);
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return form->paints == paints + 1; }));
-    const auto background = [this](int x, int y) { return shownBackgroundAt(x, y); };
-    EXPECT_EQ(firstDifference(form->surfaceSnapshot(), ClientRect, background), QString());
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return firstDifference(presented(), ClientRect, background).isEmpty(); }));
+    expectBareBackground();
 }
 
 TEST_F(FormPaint, TheDeviceContextWorksBeforeTheWindowIsShown)

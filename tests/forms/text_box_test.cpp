@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
 #include <memory>
 
@@ -159,15 +160,42 @@ TEST_F(TypedLimit, PastesAreCutToWhatFits)
     }
 }
 
-TEST(MultiLineTextBox, WrapsAtWordsAndCentresItsLines)
+// Columns of `image` holding any pixel darker than the background.
+std::pair<int, int> inkColumns(const QImage &image)
+{
+    int first = image.width();
+    int last = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+    return {first, last};
+}
+
+TEST(MultiLineTextBox, CentresEachLineAndWrapsLongTextAtWords)
 {
     forms::MultiLineTextBox box;
-    const QPlainTextEdit *editor = box.editor();
-    EXPECT_EQ(editor->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-    EXPECT_EQ(editor->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    box.setText(QStringLiteral("Приятного общения"));
-    EXPECT_EQ(editor->toPlainText(), QStringLiteral("Приятного общения"));
-    EXPECT_TRUE(editor->document()->defaultTextOption().alignment().testFlag(Qt::AlignHCenter));
+    box.resize(300, 120);
+    box.setBackgroundColor(Qt::white);
+    box.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+    QWidget *viewport = box.editor()->viewport();
+
+    box.setText(QStringLiteral("МММ"));
+    QCoreApplication::processEvents();
+    const auto [first, last] = inkColumns(viewport->grab().toImage());
+    ASSERT_LT(first, last) << "no text drawn";
+    const int leftMargin = first;
+    const int rightMargin = viewport->width() - 1 - last;
+    EXPECT_LE(std::abs(leftMargin - rightMargin), 4) << leftMargin << " vs " << rightMargin;
+
+    box.setText(QStringLiteral("слово ").repeated(30).trimmed());
+    QCoreApplication::processEvents();
+    EXPECT_GT(box.editor()->document()->lineCount(), 1);
+    EXPECT_EQ(box.editor()->horizontalScrollBar()->maximum(), 0);
+    EXPECT_TRUE(box.editor()->verticalScrollBar()->isVisible());
 }
 
 } // namespace

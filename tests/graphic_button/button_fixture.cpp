@@ -26,45 +26,6 @@ TempFolder::~TempFolder()
         std::filesystem::remove_all(path_, ignored);
 }
 
-DrawingSurface::DrawingSurface(int width, int height, std::uint8_t fill)
-    : width_(width), height_(height)
-{
-    dc_ = CreateCompatibleDC(nullptr);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    void *bits = nullptr;
-    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (dc_ == nullptr || bitmap_ == nullptr)
-        return;
-    bits_ = static_cast<std::uint8_t *>(bits);
-    previous_ = SelectObject(dc_, bitmap_);
-    const int stride = (width * 3 + 3) / 4 * 4;
-    std::fill(bits_, bits_ + static_cast<std::ptrdiff_t>(stride) * height, fill);
-}
-
-DrawingSurface::~DrawingSurface()
-{
-    if (previous_ != nullptr)
-        SelectObject(dc_, previous_);
-    if (bitmap_ != nullptr)
-        DeleteObject(bitmap_);
-    if (dc_ != nullptr)
-        DeleteDC(dc_);
-}
-
-Bgra DrawingSurface::at(int x, int y) const
-{
-    const int stride = (width_ * 3 + 3) / 4 * 4;
-    const std::uint8_t *pixel =
-        bits_ + static_cast<std::ptrdiff_t>(height_ - 1 - y) * stride + x * 3;
-    return Bgra{pixel[0], pixel[1], pixel[2], 0};
-}
-
 void ButtonTest::requireLibrary()
 {
     if (builtLibraryFolder().empty())

@@ -1,6 +1,5 @@
 // What the graphic button tests share: a temporary program folder, the real
-// sprite library when it was built, a 24-bit drawing surface, and sprites
-// released again after each test.
+// sprite library when it was built, and sprites released again after each test.
 #ifndef PELLORY_TESTS_BUTTON_FIXTURE_H
 #define PELLORY_TESTS_BUTTON_FIXTURE_H
 
@@ -12,6 +11,7 @@
 #include <vector>
 
 #include "class_graphic_button.h"
+#include "drawing_surface.h"
 #include "sprite_file.h"
 
 // The folder holding the built sprite library; empty when it was not built.
@@ -29,26 +29,6 @@ public:
 
 private:
     std::filesystem::path path_;
-};
-
-// A memory DC with a 24-bit DIB section, every byte set to `fill`.
-class DrawingSurface {
-public:
-    DrawingSurface(int width, int height, std::uint8_t fill);
-    ~DrawingSurface();
-    DrawingSurface(const DrawingSurface &) = delete;
-    DrawingSurface &operator=(const DrawingSurface &) = delete;
-
-    HDC dc() const { return dc_; }
-    // Blue, green and red of pixel (x, y), top row 0.
-    Bgra at(int x, int y) const;
-
-private:
-    int width_, height_;
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
-    std::uint8_t *bits_ = nullptr;
 };
 
 class ButtonTest : public ::testing::Test {

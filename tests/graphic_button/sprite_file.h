@@ -5,9 +5,8 @@
 #include <cstdint>
 #include <filesystem>
 
-struct Bgra {
-    std::uint8_t blue, green, red, alpha;
-};
+#include "drawing_surface.h"
+
 
 // A sprite of one colour; false if the file could not be written.
 bool writeSolidSprite(const std::filesystem::path &file, int width, int height, Bgra colour);

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <utility>
 
 #include "forms/errors.h"
 #include "forms/form.h"
@@ -15,28 +16,33 @@ namespace {
 // Large enough for any window, small enough that width * height * 4 stays far from overflow.
 constexpr int MaxSurfaceSide = 16384;
 
-std::int16_t buttonState(Qt::MouseButtons buttons)
+// Qt's flags as the event procedures' bit masks.
+template <typename Flags, typename Flag, std::size_t N>
+std::int16_t stateBits(Flags flags, const std::pair<Flag, std::int16_t> (&table)[N])
 {
     std::int16_t state = 0;
-    if (buttons.testFlag(Qt::LeftButton))
-        state |= Form::LeftButton;
-    if (buttons.testFlag(Qt::RightButton))
-        state |= Form::RightButton;
-    if (buttons.testFlag(Qt::MiddleButton))
-        state |= Form::MiddleButton;
+    for (const auto &[flag, bit] : table)
+        if (flags.testFlag(flag))
+            state |= bit;
     return state;
+}
+
+std::int16_t buttonState(Qt::MouseButtons buttons)
+{
+    static constexpr std::pair<Qt::MouseButton, std::int16_t> table[] = {
+        {Qt::LeftButton, Form::LeftButton},
+        {Qt::RightButton, Form::RightButton},
+        {Qt::MiddleButton, Form::MiddleButton}};
+    return stateBits(buttons, table);
 }
 
 std::int16_t shiftState(Qt::KeyboardModifiers modifiers)
 {
-    std::int16_t state = 0;
-    if (modifiers.testFlag(Qt::ShiftModifier))
-        state |= Form::ShiftMask;
-    if (modifiers.testFlag(Qt::ControlModifier))
-        state |= Form::CtrlMask;
-    if (modifiers.testFlag(Qt::AltModifier))
-        state |= Form::AltMask;
-    return state;
+    static constexpr std::pair<Qt::KeyboardModifier, std::int16_t> table[] = {
+        {Qt::ShiftModifier, Form::ShiftMask},
+        {Qt::ControlModifier, Form::CtrlMask},
+        {Qt::AltModifier, Form::AltMask}};
+    return stateBits(modifiers, table);
 }
 
 QRect toQRect(const RECT &area)
