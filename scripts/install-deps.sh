@@ -10,6 +10,7 @@ packages=(
   libpixman-1-dev
   xvfb xdotool xclip x11-utils x11-apps imagemagick python3-pil
   fonts-dejavu-core desktop-file-utils dpkg-dev file
+  xdg-utils
 )
 
 missing=()

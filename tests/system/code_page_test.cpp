@@ -71,5 +71,25 @@ TEST(CodePageTest, TerminatedTextCountsItsNulAndSmallBuffersFail)
     EXPECT_EQ(MultiByteToWideChar(65001, 0, ansi, -1, wide, 4), 0) << "only the ANSI code page";
 }
 
+TEST(CodePageTest, SurrogatePairIsOneCharacterAndSizeQueryReportsTheDefault)
+{
+    const std::u16string text = u"a\U0001F600b";
+    BOOL usedDefault = FALSE;
+    EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, text.data(), 4, nullptr, 0, nullptr, &usedDefault), 3);
+    EXPECT_TRUE(usedDefault) << "the size query already knows";
+    char out[3] = {};
+    ASSERT_EQ(WideCharToMultiByte(CP_ACP, 0, text.data(), 4, out, 3, nullptr, nullptr), 3);
+    EXPECT_EQ(std::string(out, 3), "a?b");
+}
+
+TEST(CodePageTest, NegativeCountsOtherThanMinusOneAreRefused)
+{
+    const char ansi[2] = {'x', 'y'}; // not terminated: must never be scanned
+    char16_t wide[4] = {};
+    EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, ansi, -2, wide, 4), 0);
+    char out[4] = {};
+    EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, wide, -5, out, 4, nullptr, nullptr), 0);
+}
+
 } // namespace
 } // namespace pellory::test

@@ -1,6 +1,7 @@
 // The system's ANSI code page (Windows-1251) <-> UTF-16. The byte table is
 // built once through iconv; a byte that the code page leaves undefined
 // decodes to U+FFFD, so nothing is ever dropped.
+#include "utf16.h"
 #include "windows.h"
 
 #include <iconv.h>
@@ -11,6 +12,9 @@
 #include <unordered_map>
 
 namespace {
+
+using pellory::sys::isHighSurrogate;
+using pellory::sys::isLowSurrogate;
 
 constexpr char16_t kReplacement = u'\uFFFD';
 
@@ -55,6 +59,7 @@ const AnsiTable &ansiTable()
 bool isAnsi(UINT codePage) { return codePage == CP_ACP || codePage == 1251; }
 
 // Length of a counted-or-NUL-terminated argument; -1 means "up to and including the NUL".
+// Other negative counts are refused by the callers before this is reached.
 template <typename Char> int argumentLength(const Char *text, int count)
 {
     if (count >= 0)
@@ -65,6 +70,29 @@ template <typename Char> int argumentLength(const Char *text, int count)
     return n + 1;
 }
 
+// Encodes `length` code units; with `out` null it only counts. A surrogate
+// pair is one character and becomes one default character, as on Windows.
+int encodeAnsi(const char16_t *text, int length, char *out, char fallback, bool &usedDefault)
+{
+    const auto &toByte = ansiTable().toByte;
+    int produced = 0;
+    for (int i = 0; i < length; ++i) {
+        const auto found = toByte.find(text[i]);
+        char byte = fallback;
+        if (found != toByte.end())
+            byte = static_cast<char>(found->second);
+        else
+            usedDefault = true;
+        if (found == toByte.end() && isHighSurrogate(text[i]) && i + 1 < length &&
+            isLowSurrogate(text[i + 1]))
+            ++i;
+        if (out != nullptr)
+            out[produced] = byte;
+        ++produced;
+    }
+    return produced;
+}
+
 } // namespace
 
 extern "C" {
@@ -72,7 +100,8 @@ extern "C" {
 int WINAPI MultiByteToWideChar(UINT CodePage, DWORD, LPCCH lpMultiByteStr, int cbMultiByte,
                                LPWSTR lpWideCharStr, int cchWideChar)
 {
-    if (!isAnsi(CodePage) || lpMultiByteStr == nullptr || cbMultiByte == 0 || cchWideChar < 0)
+    if (!isAnsi(CodePage) || lpMultiByteStr == nullptr || cbMultiByte == 0 || cbMultiByte < -1 ||
+        cchWideChar < 0)
         return 0;
     const int length = argumentLength(lpMultiByteStr, cbMultiByte);
     if (cchWideChar == 0)
@@ -89,28 +118,20 @@ int WINAPI WideCharToMultiByte(UINT CodePage, DWORD, LPCWCH lpWideCharStr, int c
                                LPSTR lpMultiByteStr, int cbMultiByte, LPCCH lpDefaultChar,
                                LPBOOL lpUsedDefaultChar)
 {
-    if (!isAnsi(CodePage) || lpWideCharStr == nullptr || cchWideChar == 0 || cbMultiByte < 0)
+    if (!isAnsi(CodePage) || lpWideCharStr == nullptr || cchWideChar == 0 || cchWideChar < -1 ||
+        cbMultiByte < 0)
         return 0;
     const int length = argumentLength(lpWideCharStr, cchWideChar);
-    if (lpUsedDefaultChar != nullptr)
-        *lpUsedDefaultChar = FALSE;
-    if (cbMultiByte == 0)
-        return length;
-    if (lpMultiByteStr == nullptr || cbMultiByte < length)
-        return 0;
-    const auto &toByte = ansiTable().toByte;
     const char fallback = lpDefaultChar != nullptr ? *lpDefaultChar : '?';
-    for (int i = 0; i < length; ++i) {
-        const auto found = toByte.find(lpWideCharStr[i]);
-        if (found != toByte.end()) {
-            lpMultiByteStr[i] = static_cast<char>(found->second);
-        } else {
-            lpMultiByteStr[i] = fallback;
-            if (lpUsedDefaultChar != nullptr)
-                *lpUsedDefaultChar = TRUE;
-        }
-    }
-    return length;
+    bool usedDefault = false;
+    const int needed = encodeAnsi(lpWideCharStr, length, nullptr, fallback, usedDefault);
+    if (lpUsedDefaultChar != nullptr)
+        *lpUsedDefaultChar = usedDefault ? TRUE : FALSE;
+    if (cbMultiByte == 0)
+        return needed;
+    if (lpMultiByteStr == nullptr || cbMultiByte < needed)
+        return 0;
+    return encodeAnsi(lpWideCharStr, length, lpMultiByteStr, fallback, usedDefault);
 }
 
 } // extern "C"

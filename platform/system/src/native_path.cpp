@@ -1,4 +1,5 @@
 #include "native_path.h"
+#include "utf16.h"
 
 #include <algorithm>
 #include <cstring>
@@ -25,9 +26,6 @@ void appendUtf8(std::string &out, char32_t code)
         out += static_cast<char>(0x80 | (code & 0x3F));
     }
 }
-
-bool isHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool isLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
 } // namespace
 
