@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -120,6 +121,47 @@ TEST(GeneratedSkins, EveryPictureLoadsAtItsSize)
             ASSERT_FALSE(image.isNull());
             EXPECT_EQ(image.size(), picture.size);
         }
+    }
+}
+
+QColor meanColour(const QImage &image, const QRect &area)
+{
+    long long red = 0, green = 0, blue = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            red += qRed(pixel);
+            green += qGreen(pixel);
+            blue += qBlue(pixel);
+        }
+    const long long n = static_cast<long long>(area.width()) * area.height();
+    return QColor(static_cast<int>(red / n), static_cast<int>(green / n), static_cast<int>(blue / n));
+}
+
+int colourDistance(const QColor &a, const QColor &b)
+{
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
+}
+
+// The preview is the window (client area plus a thin frame, a title and a
+// menu bar) shrunk to 220 x 165: about 0.47 of a client pixel per pixel.
+TEST(GeneratedSkins, PreviewShowsTheWindowInItsSkin)
+{
+    for (const QString &skin : skinFolders()) {
+        SCOPED_TRACE(skin.toStdString());
+        const QString folder = QStringLiteral("%1/skins/%2/").arg(kProgramFolder, skin);
+        const QImage shot(folder + QStringLiteral("shot.jpg"));
+        const QImage background(folder + QStringLiteral("background.jpg"));
+        ASSERT_FALSE(shot.isNull() || background.isNull());
+
+        const QColor messageArea = meanColour(shot, QRect(80, 56, 40, 20)); // client ~166..250 x 66..108
+        EXPECT_GT(messageArea.blue(), 180);
+        EXPECT_LT(messageArea.red() + messageArea.green(), 120);
+
+        // The scenery strip left of the message area: client 8..60 x 60..170.
+        const QColor shotStrip = meanColour(shot, QRect(5, 54, 23, 50));
+        const QColor backgroundStrip = meanColour(background, QRect(8, 60, 52, 110));
+        EXPECT_LT(colourDistance(shotStrip, backgroundStrip), 60);
     }
 }
 
