@@ -84,7 +84,8 @@ TEST(GeneratedSprites, LoadThroughTheSpriteLibrary)
 {
     for (int category = 1; category <= 6; ++category) {
         SCOPED_TRACE(category);
-        const QByteArray path = (kProgramFolder + QLatin1Char('/') + spriteFile(category)).toLocal8Bit();
+        const QByteArray path =
+            (kProgramFolder + QLatin1Char('/') + spriteFile(category)).toLocal8Bit();
         const int handle = LoadGUIResourceA(path.constData());
         ASSERT_NE(handle, 0);
         OrvalinSize size{};
@@ -135,12 +136,14 @@ QColor meanColour(const QImage &image, const QRect &area)
             blue += qBlue(pixel);
         }
     const long long n = static_cast<long long>(area.width()) * area.height();
-    return QColor(static_cast<int>(red / n), static_cast<int>(green / n), static_cast<int>(blue / n));
+    return QColor(static_cast<int>(red / n), static_cast<int>(green / n),
+                  static_cast<int>(blue / n));
 }
 
 int colourDistance(const QColor &a, const QColor &b)
 {
-    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+           std::abs(a.blue() - b.blue());
 }
 
 // The preview is the window (client area plus a thin frame, a title and a
@@ -154,7 +157,8 @@ TEST(GeneratedSkins, PreviewShowsTheWindowInItsSkin)
         const QImage background(folder + QStringLiteral("background.jpg"));
         ASSERT_FALSE(shot.isNull() || background.isNull());
 
-        const QColor messageArea = meanColour(shot, QRect(80, 56, 40, 20)); // client ~166..250 x 66..108
+        // Client ~166..250 x 66..108, inside the message area.
+        const QColor messageArea = meanColour(shot, QRect(80, 56, 40, 20));
         EXPECT_GT(messageArea.blue(), 180);
         EXPECT_LT(messageArea.red() + messageArea.green(), 120);
 

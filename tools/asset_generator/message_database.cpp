@@ -37,7 +37,8 @@ QByteArray checkedMessage(const QByteArray &line, const QString &origin, int lin
     for (const uint code : text.toUcs4()) {
         const auto c = static_cast<char32_t>(code);
         if (isLineBreak(c))
-            refuse(origin, lineNumber, QStringLiteral("contains a line break (%1)").arg(describe(c)));
+            refuse(origin, lineNumber,
+                   QStringLiteral("contains a line break (%1)").arg(describe(c)));
         if (isControl(c))
             refuse(origin, lineNumber,
                    QStringLiteral("contains a control character (%1)").arg(describe(c)));
