@@ -1,0 +1,276 @@
+#!/usr/bin/python3
+"""The real program folder under Xvfb: start the program from a copy of the
+folder, browse with real clicks and keys, read the texts back through the
+clipboard, check the glow of the category buttons pixel by pixel, and quit
+through the menu."""
+
+import argparse
+import os
+import select
+import shutil
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+
+from PIL import Image
+
+CAPTION = "Pellory v.10.4.365.9277"
+GREETING = "Приятного общения вам и вашим друзьям."
+CLIENT_SIZE = (460, 294)
+# Client pixels of the controls' visible parts (centres).
+NEXT_BUTTON = (302, 226)
+RANDOM_BUTTON = (231, 196)
+NUMBER_BOX = (231, 226)
+MESSAGE_AREA = (224, 112)
+
+
+def fail(message):
+    raise AssertionError(message)
+
+
+def start_xvfb():
+    """A server on the first free display, 24 bits deep so pixels survive."""
+    read_end, write_end = os.pipe()
+    server = subprocess.Popen(
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "640x480x24", "-nolisten", "tcp"],
+        pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    number = b""
+    deadline = time.monotonic() + 20
+    while not number.endswith(b"\n"):
+        if not select.select([read_end], [], [], max(0.0, deadline - time.monotonic()))[0]:
+            server.kill()
+            fail("Xvfb did not report a display")
+        chunk = os.read(read_end, 16)
+        if not chunk:
+            fail("Xvfb ended before reporting a display")
+        number += chunk
+    os.close(read_end)
+    return server, ":" + number.decode().strip()
+
+
+class Desktop:
+    def __init__(self, display):
+        self.env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb")
+
+    def run(self, *command, stdin=None):
+        return subprocess.run(command, env=self.env, input=stdin, check=True,
+                              capture_output=True, timeout=30).stdout
+
+    def xdotool(self, *args):
+        return self.run("xdotool", *args).decode()
+
+    def screenshot(self):
+        path = os.path.join(tempfile.gettempdir(), f"pellory-e2e-{os.getpid()}.png")
+        self.run("import", "-window", "root", path)
+        image = Image.open(path).convert("RGB")
+        os.remove(path)
+        return image
+
+    def clear_clipboard(self):
+        # An empty text box copies nothing: start from an empty clipboard.
+        # xclip stays behind to serve the selection: it must not hold our pipes.
+        subprocess.run(["xclip", "-selection", "clipboard", "-i", "-loops", "1"], env=self.env,
+                       input=b"", stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                       check=True, timeout=30)
+
+    def clipboard(self):
+        return self.run("xclip", "-o", "-selection", "clipboard").decode("utf-8")
+
+
+def read_messages(folder):
+    """The database's records as (mark, body), read by the file's own grammar."""
+    with open(os.path.join(folder, "skins", "skinruls.7z"), "rb") as database:
+        text = database.read().decode("cp1251", errors="replace")
+    lines = text.split("\r\n")
+    if lines and lines[-1] == "":
+        lines.pop()
+    records = []
+    for line in lines:
+        line = line.lstrip(" ")
+        mark, _, body = line.partition("-")
+        records.append((mark, body))
+    return records
+
+
+def read_sprite(path):
+    """Width, height and the pixels (b, g, r, a) by (x, y from the top)."""
+    with open(path, "rb") as sprite:
+        data = sprite.read()
+    width = int.from_bytes(data[18:22], "little", signed=True)
+    height = int.from_bytes(data[22:26], "little", signed=True)
+    pixels = {}
+    for row in range(height):
+        for x in range(width):
+            offset = 54 + (row * width + x) * 4
+            pixels[(x, height - 1 - row)] = tuple(data[offset:offset + 4])
+    return width, height, pixels
+
+
+def f32(value):
+    """The nearest 32-bit float, as a Python float."""
+    return struct.unpack("f", struct.pack("f", value))[0]
+
+
+def blend(under, sprite_pixel, percent):
+    """Straight alpha, opacity and alpha in 32-bit floats, the sum truncated."""
+    blue, green, red, alpha = sprite_pixel
+    if alpha == 0:
+        return under
+    opacity = min(1.0, f32(percent / 100.0))
+    a = f32(alpha / 255.0 * opacity)
+    inverse = f32(1.0 - a)
+    return tuple(int(source * a + target * inverse)
+                 for source, target in zip((red, green, blue), under))
+
+
+def find_client_origin(shot, background, window):
+    """Where the skin's background shows on screen: the client area's corner."""
+    left, top, width, height = window
+    patch = background.crop((0, 0, 60, 50)).tobytes()
+    for dy in range(0, height - CLIENT_SIZE[1] + 1):
+        for dx in range(0, width - CLIENT_SIZE[0] + 1):
+            x, y = left + dx, top + dy
+            if shot.crop((x, y, x + 60, y + 50)).tobytes() == patch:
+                return x, y
+    fail("the skin's background is not on screen as decoded")
+
+
+class Program:
+    def __init__(self, desktop, folder, box_log):
+        self.desktop = desktop
+        env = dict(desktop.env, PELLORY_MESSAGE_BOX_LOG=box_log)
+        self.process = subprocess.Popen([os.path.join(folder, "Pellory")], env=env,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+        self.window = desktop.xdotool("search", "--sync", "--onlyvisible", "--name",
+                                      "^" + CAPTION.replace(".", r"\.") + "$").split()[0]
+        geometry = dict(line.split("=") for line in
+                        desktop.xdotool("getwindowgeometry", "--shell", self.window).split())
+        self.geometry = tuple(int(geometry[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))
+        self.origin = (0, 0)
+
+    def at(self, client):
+        return str(self.origin[0] + client[0]), str(self.origin[1] + client[1])
+
+    def click(self, client):
+        self.desktop.xdotool("mousemove", "--sync", *self.at(client), "click", "1")
+        time.sleep(0.2)
+
+    def keys(self, *keys):
+        self.desktop.xdotool("windowfocus", "--sync", self.window)
+        self.desktop.xdotool("key", "--clearmodifiers", *keys)
+        time.sleep(0.2)
+
+    def read_text(self, client):
+        self.click(client)
+        self.desktop.clear_clipboard()
+        self.keys("ctrl+a", "ctrl+c", "End")  # End: leave no selection on screen
+        return self.desktop.clipboard()
+
+
+def check_glow(shot, origin, background, sprites, opacities):
+    for index, (width, height, pixels) in enumerate(sprites):
+        left, top = 410, 10 + 46 * index
+        wrong = 0
+        for (x, y), sprite_pixel in pixels.items():
+            under = background.getpixel((left + x, top + y))
+            seen = shot.getpixel((origin[0] + left + x, origin[1] + top + y))
+            wrong += seen != blend(under, sprite_pixel, opacities[index])
+        if wrong:
+            fail(f"button {index}: {wrong} of {width * height} pixels differ "
+                 f"from the blend at {opacities[index]}%")
+
+
+def run(folder, screenshot_file):
+    records = read_messages(folder)
+    category3 = [body for mark, body in records if mark == "3"]
+    if not records or not category3:
+        fail("the program folder's database has no messages of category 3")
+    with open(os.path.join(folder, "options.dat"), "rb") as options:
+        skin = options.read().split(b"\r\n")[0].decode("cp1251")
+    background = Image.open(os.path.join(folder, "skins", skin, "background.jpg")).convert("RGB")
+    sprites = [read_sprite(os.path.join(folder, "Data", f"but{k}.dat")) for k in range(1, 7)]
+
+    server, display = start_xvfb()
+    desktop = Desktop(display)
+    box_log = os.path.join(folder, "message-boxes.log")
+    program = None
+    try:
+        program = Program(desktop, folder, box_log)
+        time.sleep(0.5)
+        program.origin = find_client_origin(desktop.screenshot(), background, program.geometry)
+
+        if program.read_text(MESSAGE_AREA) != GREETING:
+            fail("no greeting at startup")
+        if program.read_text(NUMBER_BOX) != "":
+            fail("the number box is not empty at startup")
+
+        program.click(NEXT_BUTTON)
+        if program.read_text(MESSAGE_AREA) != records[0][1]:
+            fail("Next did not show message 1")
+
+        width, height, _ = sprites[2]
+        program.click((410 + width // 2, 102 + height // 2))
+        if program.read_text(MESSAGE_AREA) != category3[0]:
+            fail("the third category button did not show its first message")
+
+        program.click(RANDOM_BUTTON)
+        number = int(program.read_text(NUMBER_BOX))
+        if not 1 <= number <= len(category3):
+            fail(f"Random gave {number} of {len(category3)}")
+        if program.read_text(MESSAGE_AREA) != category3[number - 1]:
+            fail("Random's message does not match its number")
+
+        program.click(NUMBER_BOX)
+        program.keys("ctrl+a", "2")
+        if program.read_text(MESSAGE_AREA) != category3[1]:
+            fail("typing 2 did not show message 2 of the category")
+
+        width, height, _ = sprites[0]
+        desktop.xdotool("mousemove", "--sync", *program.at((410 + width // 2, 10 + height // 2)))
+        time.sleep(0.6)  # a timer tick or more
+        shot = desktop.screenshot()
+        check_glow(shot, program.origin, background, sprites, [70, 30, 100, 30, 30, 30])
+
+        left, top, window_width, window_height = program.geometry
+        os.makedirs(os.path.dirname(screenshot_file), exist_ok=True)
+        shot.crop((left, top, left + window_width, top + window_height)).save(screenshot_file)
+
+        # Quit through the menu: Файл, then its second item.
+        program.click((20, -(program.origin[1] - top) // 2))
+        program.keys("Down", "Down", "Return")
+        status = program.process.wait(timeout=10)
+        if status != 0:
+            fail(f"the program ended with status {status}")
+        if os.path.exists(box_log):
+            with open(box_log, encoding="utf-8") as log:
+                fail("unexpected message boxes: " + log.read())
+    finally:
+        if program is not None and program.process.poll() is None:
+            program.process.kill()
+            program.process.wait()
+        server.terminate()
+        server.wait()
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("--program-folder", required=True)
+    parser.add_argument("--screenshot", required=True)
+    args = parser.parse_args()
+    with tempfile.TemporaryDirectory(prefix="pellory-e2e-") as temp:
+        copy = os.path.join(temp, "Pellory")
+        shutil.copytree(args.program_folder, copy, symlinks=True)
+        try:
+            run(copy, args.screenshot)
+        except AssertionError as error:
+            print(f"FAILED: {error}", file=sys.stderr)
+            return 1
+    print("end-to-end run passed")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
