@@ -6,6 +6,7 @@
 #include "RandomGenerator.h"
 #include "forms/command_button.h"
 #include "forms/program.h"
+#include "frm_skin.h"
 #include "main_window_fixture.h"
 
 namespace {
@@ -116,6 +117,25 @@ TEST_F(CommandTest, OpenDoesNothingAndExitEndsTheProgram)
     EXPECT_EQ(messageText(), standardBody(1, 1));
     window.menu.mnuExit->trigger();
     EXPECT_EQ(endStatuses, std::vector<int>{0});
+}
+
+TEST_F(CommandTest, SkinsShowsOneChooserAndTheWindowStaysUsable)
+{
+    folder.writeDatabase(standardMessages());
+    frmMain &window = start();
+    window.menu.mnuSkins->trigger();
+    frmSkin *chooser = frmSkin::openInstance();
+    ASSERT_NE(chooser, nullptr);
+    window.menu.mnuSkins->trigger();
+    EXPECT_EQ(frmSkin::openInstance(), chooser);
+    EXPECT_FALSE(chooser->isModal());
+    EXPECT_EQ(chooser->parentWidget(), nullptr);
+
+    window.cmdRight->click();
+    EXPECT_EQ(messageText(), standardBody(1, 1));
+    window.menu.mnuExit->trigger();
+    EXPECT_EQ(endStatuses, std::vector<int>{0});
+    chooser->close();
 }
 
 } // namespace
