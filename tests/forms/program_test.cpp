@@ -87,4 +87,21 @@ TEST_F(Seams, AnErrorEscapingAHandlerIsShownThenEndsTheProgram)
     EXPECT_EQ(events[1], QString::number(forms::UncaughtErrorExitStatus));
 }
 
+TEST_F(Seams, AnErrorRaisedWhileTheReportIsShowingIsNotReportedAgain)
+{
+    int boxes = 0;
+    std::vector<int> ends;
+    forms::setMessageBoxHandler([&](const forms::MessageBoxRecord &) {
+        ++boxes;
+        // A timer tick failing while the box is open.
+        forms::runGuarded("Timer1_Timer", [] { throw std::runtime_error("tick"); });
+    });
+    forms::setEndProgramHandler([&](int status) { ends.push_back(status); });
+
+    forms::runGuarded("Form_Paint", [] { throw std::runtime_error("paint"); });
+
+    EXPECT_EQ(boxes, 1);
+    EXPECT_EQ(ends, std::vector<int>{forms::UncaughtErrorExitStatus});
+}
+
 } // namespace

@@ -99,18 +99,18 @@ void ClientArea::resizeSurface(QSize size)
     else
         SysRebindWindowDC(hdc_, bytes, size.width(), size.height(), size.width() * 4);
     setFixedSize(size);
-    invalidate(rect());
+    invalidate(surfaceRect());
 }
 
 void ClientArea::setPicture(const QImage &picture)
 {
     picture_ = picture.convertToFormat(QImage::Format_RGB32);
-    invalidate(QRect(QPoint(0, 0), size_));
+    invalidate(surfaceRect());
 }
 
 void ClientArea::invalidate(const QRect &area)
 {
-    const QRect clipped = area & QRect(QPoint(0, 0), size_);
+    const QRect clipped = area & surfaceRect();
     if (clipped.isEmpty())
         return;
     cyclePending_ = true;
@@ -149,7 +149,7 @@ void ClientArea::runPaintCycle(const QRegion &presented)
     drawBackground();
     runGuarded("Form_Paint", [this] { form_->Form_Paint(); });
     inCycle_ = false;
-    const QRegion rest = QRegion(QRect(QPoint(0, 0), size_)) - presented;
+    const QRegion rest = QRegion(surfaceRect()) - presented;
     if (!rest.isEmpty())
         update(rest);
 }

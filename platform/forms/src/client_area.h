@@ -25,6 +25,7 @@ public:
     Form *form() const { return form_; }
 
     void resizeSurface(QSize size);
+    QRect surfaceRect() const { return QRect(QPoint(0, 0), size_); }
     void setPicture(const QImage &picture);
     // A paint cycle is due; `area` is presented with it.
     void invalidate(const QRect &area);

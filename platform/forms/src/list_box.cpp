@@ -8,7 +8,6 @@ ListBox::ListBox(QWidget *parent) : QListWidget(parent)
 {
     setAttribute(Qt::WA_NoMousePropagation);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setSortingEnabled(false);
     connect(this, &QListWidget::itemSelectionChanged, this, &ListBox::emitClickIfMoved);
 }
 

@@ -44,7 +44,7 @@ BOOL invalidateRect(HWND hwnd, const RECT *rect, BOOL)
     if (area == nullptr)
         return FALSE;
     area->invalidate(rect == nullptr
-                         ? area->rect()
+                         ? area->surfaceRect()
                          : QRect(QPoint(rect->left, rect->top),
                                  QPoint(rect->right - 1, rect->bottom - 1)));
     return TRUE;
