@@ -2,6 +2,7 @@
 // 3- and 4-byte pixels where the surfaces differ.
 #include "surface.h"
 
+#include <cstdint>
 #include <cstring>
 
 namespace pellory::sys {
@@ -13,15 +14,27 @@ void copyRowSameFormat(BYTE *dst, const BYTE *src, int width, int bytesPerPixel)
     std::memmove(dst, src, static_cast<std::size_t>(width) * bytesPerPixel);
 }
 
-void copyRowConverting(BYTE *dst, int dstBytes, const BYTE *src, int srcBytes, int width)
+// Whole 32-bit words where the row has room for them, bytes for the last
+// pixel, so no access leaves the row.
+void copyRowToFourBytes(BYTE *__restrict dst, const BYTE *__restrict src, int width)
 {
-    for (int x = 0; x < width; ++x) {
-        dst[0] = src[0];
-        dst[1] = src[1];
-        dst[2] = src[2];
-        dst += dstBytes;
-        src += srcBytes;
+    const int wordPixels = width - 1;
+    for (int x = 0; x < wordPixels; ++x) {
+        uint32_t colour, kept;
+        std::memcpy(&colour, src + x * 3, 4);
+        std::memcpy(&kept, dst + x * 4, 4);
+        const uint32_t merged = (colour & 0x00FFFFFFu) | (kept & 0xFF000000u);
+        std::memcpy(dst + x * 4, &merged, 4);
     }
+    std::memcpy(dst + wordPixels * 4, src + wordPixels * 3, 3);
+}
+
+void copyRowToThreeBytes(BYTE *__restrict dst, const BYTE *__restrict src, int width)
+{
+    const int wordPixels = width - 1;
+    for (int x = 0; x < wordPixels; ++x)
+        std::memcpy(dst + x * 3, src + x * 4, 4); // the 4th byte is overwritten next
+    std::memcpy(dst + wordPixels * 3, src + wordPixels * 4, 3);
 }
 
 // Within one surface, rows must be visited so that no source row is
@@ -52,8 +65,10 @@ void copyPixels(const Surface &dst, int dstX, int dstY, const Surface &src, int 
         const BYTE *from = srcFirst + row * src.rowStep;
         if (sameFormat)
             copyRowSameFormat(to, from, width, dst.bytesPerPixel);
+        else if (dst.bytesPerPixel == 4)
+            copyRowToFourBytes(to, from, width);
         else
-            copyRowConverting(to, dst.bytesPerPixel, from, src.bytesPerPixel, width);
+            copyRowToThreeBytes(to, from, width);
     }
 }
 
