@@ -42,9 +42,40 @@ constexpr ByteIndex PackIndex()
     return index;
 }
 
+// Each blended channel ends up in the top byte of its 32-bit lane. Blue and
+// green are packed from two channel vectors at once (green in table two).
+constexpr ByteIndex BlueGreenIndex()
+{
+    ByteIndex index{};
+    for (int pixel = 0; pixel < 16; ++pixel) {
+        index[3 * pixel] = static_cast<uint8_t>(4 * pixel + 3);
+        index[3 * pixel + 1] = static_cast<uint8_t>(64 + 4 * pixel + 3);
+    }
+    return index;
+}
+
+constexpr ByteIndex RedIndex()
+{
+    ByteIndex index{};
+    for (int pixel = 0; pixel < 16; ++pixel)
+        index[3 * pixel + 2] = static_cast<uint8_t>(4 * pixel + 3);
+    return index;
+}
+
+constexpr __mmask64 RedBytes()
+{
+    __mmask64 mask = 0;
+    for (int pixel = 0; pixel < 16; ++pixel)
+        mask |= __mmask64{1} << (3 * pixel + 2);
+    return mask;
+}
+
 alignas(64) constexpr ByteIndex kPairIndex[3] = {PairIndex(0), PairIndex(1), PairIndex(2)};
 alignas(64) constexpr ByteIndex kPackIndex = PackIndex();
+alignas(64) constexpr ByteIndex kBlueGreenIndex = BlueGreenIndex();
+alignas(64) constexpr ByteIndex kRedIndex = RedIndex();
 constexpr __mmask64 kPairBytes = 0x5555555555555555ull;
+constexpr __mmask64 kRedBytes = RedBytes();
 
 struct Coefficients {
     __m512i high, middle, low;
@@ -75,8 +106,13 @@ ORVALIN_AVX512 __m512i BlendChannel16(__m512i sprite, __m512i work, const Coeffi
     const __m512i high = _mm512_slli_epi32(_mm512_madd_epi16(pair, c.high), 12);
     const __m512i middle = _mm512_madd_epi16(pair, c.middle);
     const __m512i low = _mm512_srli_epi32(_mm512_madd_epi16(pair, c.low), 14);
-    const __m512i sum = _mm512_add_epi32(_mm512_add_epi32(high, middle), low);
-    return _mm512_slli_epi32(_mm512_srli_epi32(sum, 24), 8 * Channel);
+    return _mm512_add_epi32(_mm512_add_epi32(high, middle), low);
+}
+
+ORVALIN_AVX512 __m512i PackChannels(__m512i blue, __m512i green, __m512i red)
+{
+    const __m512i blueGreen = _mm512_permutex2var_epi8(blue, _mm512_load_si512(kBlueGreenIndex.data()), green);
+    return _mm512_mask_permutexvar_epi8(blueGreen, kRedBytes, _mm512_load_si512(kRedIndex.data()), red);
 }
 
 // The work row is read and written with exactly 48-byte accesses for whole
@@ -96,9 +132,8 @@ ORVALIN_AVX512 __m512i LoadWork(const uint8_t *work, WorkAccess access)
     return _mm512_inserti32x4(_mm512_castsi256_si512(head), tail, 2);
 }
 
-ORVALIN_AVX512 void StoreWork(uint8_t *work, WorkAccess access, __m512i pixels)
+ORVALIN_AVX512 void StoreWork(uint8_t *work, WorkAccess access, __m512i packed)
 {
-    const __m512i packed = _mm512_maskz_permutexvar_epi8(access.bytes, _mm512_load_si512(kPackIndex.data()), pixels);
     if (access.count < 16) {
         _mm512_mask_storeu_epi8(work, access.bytes, packed);
         return;
@@ -116,15 +151,14 @@ ORVALIN_AVX512 void BlendChunk(const uint8_t *sprite, uint8_t *work, int count, 
     if (_mm512_mask_cmpneq_epi32_mask(lanes, alpha, _mm512_setzero_si512()) == 0)
         return;
     if (table.copiesOpaque && _mm512_mask_cmpeq_epi32_mask(lanes, alpha, _mm512_set1_epi32(255)) == lanes) {
-        StoreWork(work, access, pixels);
+        StoreWork(work, access, _mm512_permutexvar_epi8(_mm512_load_si512(kPackIndex.data()), pixels));
         return;
     }
     const __m512i under = LoadWork(work, access);
     const Coefficients c = LoadCoefficients(alpha, lanes, sprite[3], table);
-    const __m512i blended = _mm512_ternarylogic_epi32(BlendChannel16<0>(pixels, under, c),
-                                                      BlendChannel16<1>(pixels, under, c),
-                                                      BlendChannel16<2>(pixels, under, c), 0xFE);
-    StoreWork(work, access, blended);
+    StoreWork(work, access,
+              PackChannels(BlendChannel16<0>(pixels, under, c), BlendChannel16<1>(pixels, under, c),
+                           BlendChannel16<2>(pixels, under, c)));
 }
 
 } // namespace

@@ -1,22 +1,28 @@
 #include "blend_kernels.h"
 
 #include <algorithm>
-#include <vector>
+#include <array>
 
 namespace orvalin {
 namespace {
 
-std::vector<NamedBlendKernel> DetectKernels()
+struct KernelList {
+    std::array<NamedBlendKernel, 3> kernels;
+    size_t count;
+};
+
+// A fixed list: nothing here may allocate or throw inside an exported call.
+KernelList DetectKernels()
 {
-    std::vector<NamedBlendKernel> kernels;
+    KernelList list{};
     __builtin_cpu_init();
     if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
         __builtin_cpu_supports("avx512vbmi"))
-        kernels.push_back({"avx512", BlendRowAvx512});
+        list.kernels[list.count++] = {"avx512", BlendRowAvx512};
     if (__builtin_cpu_supports("avx2"))
-        kernels.push_back({"avx2", BlendRowAvx2});
-    kernels.push_back({"portable", BlendRowPortable});
-    return kernels;
+        list.kernels[list.count++] = {"avx2", BlendRowAvx2};
+    list.kernels[list.count++] = {"portable", BlendRowPortable};
+    return list;
 }
 
 // Drawing calls use at most 101 opacities (whole percents), so each table is
@@ -40,8 +46,8 @@ const BlendTable &TableFor(float opacity)
 
 std::span<const NamedBlendKernel> AvailableBlendKernels()
 {
-    static const std::vector<NamedBlendKernel> kernels = DetectKernels();
-    return kernels;
+    static const KernelList list = DetectKernels();
+    return {list.kernels.data(), list.count};
 }
 
 void BlendSprite(const uint8_t *pixels, int width, int height, uint8_t *work, size_t stride,
