@@ -169,8 +169,27 @@ class Program:
         self.keys("ctrl+a", "ctrl+c", "End")  # End: leave no selection on screen
         return self.desktop.clipboard()
 
+    def expect_text(self, client, expected, what):
+        def attempt():
+            seen = self.read_text(client)
+            return None if seen == expected else f"{what}: read {seen!r}, expected {expected!r}"
+        eventually(attempt)
 
-def check_glow(shot, origin, background, sprites, opacities):
+
+def eventually(attempt, seconds=5.0):
+    """Retries `attempt` while the program catches up with our input; it
+    returns None when satisfied, else what is wrong."""
+    deadline = time.monotonic() + seconds
+    while True:
+        complaint = attempt()
+        if complaint is None:
+            return
+        if time.monotonic() > deadline:
+            fail(complaint)
+        time.sleep(0.2)
+
+
+def glow_complaint(shot, origin, background, sprites, opacities):
     for index, (width, height, pixels) in enumerate(sprites):
         left, top = 410, 10 + 46 * index
         wrong = 0
@@ -179,8 +198,9 @@ def check_glow(shot, origin, background, sprites, opacities):
             seen = shot.getpixel((origin[0] + left + x, origin[1] + top + y))
             wrong += seen != blend(under, sprite_pixel, opacities[index])
         if wrong:
-            fail(f"button {index}: {wrong} of {width * height} pixels differ "
-                 f"from the blend at {opacities[index]}%")
+            return (f"button {index}: {wrong} of {width * height} pixels differ "
+                    f"from the blend at {opacities[index]}%")
+    return None
 
 
 def run(folder, screenshot_file):
@@ -202,37 +222,42 @@ def run(folder, screenshot_file):
         time.sleep(0.5)
         program.origin = find_client_origin(desktop.screenshot(), background, program.geometry)
 
-        if program.read_text(MESSAGE_AREA) != GREETING:
-            fail("no greeting at startup")
-        if program.read_text(NUMBER_BOX) != "":
-            fail("the number box is not empty at startup")
+        program.expect_text(MESSAGE_AREA, GREETING, "greeting at startup")
+        program.expect_text(NUMBER_BOX, "", "number box at startup")
 
         program.click(NEXT_BUTTON)
-        if program.read_text(MESSAGE_AREA) != records[0][1]:
-            fail("Next did not show message 1")
+        program.expect_text(MESSAGE_AREA, records[0][1], "Next from startup")
 
         width, height, _ = sprites[2]
         program.click((410 + width // 2, 102 + height // 2))
-        if program.read_text(MESSAGE_AREA) != category3[0]:
-            fail("the third category button did not show its first message")
+        program.expect_text(MESSAGE_AREA, category3[0], "the third category's first message")
+        program.expect_text(NUMBER_BOX, "1", "the third category's first number")
 
         program.click(RANDOM_BUTTON)
-        number = int(program.read_text(NUMBER_BOX))
-        if not 1 <= number <= len(category3):
-            fail(f"Random gave {number} of {len(category3)}")
-        if program.read_text(MESSAGE_AREA) != category3[number - 1]:
-            fail("Random's message does not match its number")
+        shown = []
+
+        def random_number():
+            text = program.read_text(NUMBER_BOX)
+            shown[:] = [int(text)] if text.isdigit() else []
+            return None if shown and 1 <= shown[0] <= len(category3) else f"Random gave {text!r}"
+        eventually(random_number)
+        program.expect_text(MESSAGE_AREA, category3[shown[0] - 1], "Random's message")
 
         program.click(NUMBER_BOX)
         program.keys("ctrl+a", "2")
-        if program.read_text(MESSAGE_AREA) != category3[1]:
-            fail("typing 2 did not show message 2 of the category")
+        program.expect_text(MESSAGE_AREA, category3[1], "typing 2")
 
+        # The pointer over button 0 (unselected): 70; button 2 is selected: 100.
         width, height, _ = sprites[0]
         desktop.xdotool("mousemove", "--sync", *program.at((410 + width // 2, 10 + height // 2)))
-        time.sleep(0.6)  # a timer tick or more
-        shot = desktop.screenshot()
-        check_glow(shot, program.origin, background, sprites, [70, 30, 100, 30, 30, 30])
+        shots = []
+
+        def glowing():
+            shots[:] = [desktop.screenshot()]
+            return glow_complaint(shots[0], program.origin, background, sprites,
+                                  [70, 30, 100, 30, 30, 30])
+        eventually(glowing)
+        shot = shots[0]
 
         left, top, window_width, window_height = program.geometry
         os.makedirs(os.path.dirname(screenshot_file), exist_ok=True)
