@@ -4,6 +4,12 @@
 #include "sprite_loader.h"
 #include "sprite_table.h"
 
+#include <cstddef>
+
+// Callers fill and read this record across the library boundary.
+static_assert(sizeof(OrvalinSize) == 8 && offsetof(OrvalinSize, width) == 0 && offsetof(OrvalinSize, height) == 4,
+              "the size record is two 32-bit integers, width then height");
+
 namespace {
 
 using orvalin::SizeLimit;
