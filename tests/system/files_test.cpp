@@ -142,6 +142,20 @@ TEST_F(FilesTest, ClosedAndMadeUpHandlesFailCleanly)
         << "a raw descriptor number is not a handle";
 }
 
+TEST_F(FilesTest, FileAndGdiHandlesNeverStandForEachOther)
+{
+    HANDLE file = openAnsi(folder.write("d.txt", "d").string());
+    HDC dc = CreateCompatibleDC(nullptr);
+    EXPECT_FALSE(DeleteObject(file)) << "a file is not a GDI object";
+    EXPECT_FALSE(CloseHandle(dc)) << "a DC is not a file";
+    char byte = 0;
+    DWORD got = 0;
+    EXPECT_TRUE(ReadFile(file, &byte, 1, &got, nullptr));
+    EXPECT_EQ(byte, 'd');
+    EXPECT_TRUE(DeleteDC(dc));
+    EXPECT_TRUE(CloseHandle(file));
+}
+
 TEST_F(FilesTest, ReadRefusesOverlappedRecordsAndMissingBuffers)
 {
     HANDLE file = openAnsi(folder.write("c.txt", "cc").string());

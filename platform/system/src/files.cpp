@@ -55,7 +55,8 @@ public:
 private:
     std::mutex mutex_;
     std::unordered_map<uintptr_t, int> descriptors_;
-    uintptr_t nextHandle_ = 0x20000;
+    // Far above the GDI handles, so a handle of one kind never names an object of the other.
+    uintptr_t nextHandle_ = uintptr_t{1} << 40;
 };
 
 bool supportedRequest(DWORD access, DWORD disposition)
