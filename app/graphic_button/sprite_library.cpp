@@ -65,8 +65,7 @@ void SpriteLibrary::GetGUIResourceSize(std::int32_t handle, SpriteSize *size)
         *size = SpriteSize{0, 0};
 }
 
-std::int32_t SpriteLibrary::SetPalette(std::int32_t handle, HDC hdc, std::int32_t x,
-                                       std::int32_t y)
+std::int32_t SpriteLibrary::SetPalette(std::int32_t handle, HDC hdc, std::int32_t x, std::int32_t y)
 {
     const auto capture = as<PaletteFunction>(bind(palette_));
     return capture == nullptr ? 0 : capture(handle, hdc, x, y);

@@ -23,8 +23,7 @@ TEST(ListBox, NothingIsHighlightedAfterFillingAndClickFollowsTheHighlight)
 {
     forms::ListBox list;
     QStringList clicked;
-    QObject::connect(&list, &forms::ListBox::Click,
-                     [&] { clicked << list.highlightedText(); });
+    QObject::connect(&list, &forms::ListBox::Click, [&] { clicked << list.highlightedText(); });
     for (const char *name : {"Blue", "Classic", "Winter"})
         list.addItem(QString::fromLatin1(name));
     list.resize(120, 120);

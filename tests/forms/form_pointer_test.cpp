@@ -100,17 +100,17 @@ TEST_P(PointerOverChild, FormHearsThePointerOnlyWhereNoControlIs)
 
 INSTANTIATE_TEST_SUITE_P(
     Controls, PointerOverChild,
-    ::testing::Values(
-        ChildKind{"SingleLineTextBox", [](QWidget *p) { return new forms::SingleLineTextBox(p); },
-                  false},
-        ChildKind{"MultiLineTextBox", [](QWidget *p) { return new forms::MultiLineTextBox(p); },
-                  false},
-        ChildKind{"CommandButton", [](QWidget *p) { return new forms::CommandButton(p); }, false},
-        ChildKind{"Frame", [](QWidget *p) { return new forms::Frame(p); }, false},
-        ChildKind{"ListBox", [](QWidget *p) { return new forms::ListBox(p); }, false},
-        ChildKind{"Image", [](QWidget *p) { return new forms::Image(p); }, false},
-        // A shape is decoration drawn on the form, not a control.
-        ChildKind{"Shape", [](QWidget *p) { return new forms::Shape(p); }, true}),
+    ::testing::Values(ChildKind{"SingleLineTextBox",
+                                [](QWidget *p) { return new forms::SingleLineTextBox(p); }, false},
+                      ChildKind{"MultiLineTextBox",
+                                [](QWidget *p) { return new forms::MultiLineTextBox(p); }, false},
+                      ChildKind{"CommandButton",
+                                [](QWidget *p) { return new forms::CommandButton(p); }, false},
+                      ChildKind{"Frame", [](QWidget *p) { return new forms::Frame(p); }, false},
+                      ChildKind{"ListBox", [](QWidget *p) { return new forms::ListBox(p); }, false},
+                      ChildKind{"Image", [](QWidget *p) { return new forms::Image(p); }, false},
+                      // A shape is decoration drawn on the form, not a control.
+                      ChildKind{"Shape", [](QWidget *p) { return new forms::Shape(p); }, true}),
     [](const ::testing::TestParamInfo<ChildKind> &info) { return info.param.name; });
 
 } // namespace

@@ -42,8 +42,8 @@ TEST(LoadPicture, MissingEmptyOrForeignFilesRaiseAnErrorNamingTheFile)
     jpegHeaderOnly.write("\xFF\xD8\xFF\xE0", 4);
     jpegHeaderOnly.close();
 
-    for (const QString &file : {dir.filePath(QStringLiteral("missing.jpg")), empty, text,
-                                truncated, dir.path()}) {
+    for (const QString &file :
+         {dir.filePath(QStringLiteral("missing.jpg")), empty, text, truncated, dir.path()}) {
         try {
             forms::loadPicture(file);
             ADD_FAILURE() << "no error for " << file.toStdString();

@@ -32,8 +32,10 @@ TEST(Units, LayoutColoursAreStoredBlueGreenRed)
 TEST(ProgramFolder, HasNoTrailingSeparatorExceptAtTheRoot)
 {
     const std::pair<const char *, const char *> cases[] = {
-        {"/opt/Pellory/", "/opt/Pellory"}, {"/opt/Pellory", "/opt/Pellory"},
-        {"/", "/"},                        {"//", "/"},
+        {"/opt/Pellory/", "/opt/Pellory"},
+        {"/opt/Pellory", "/opt/Pellory"},
+        {"/", "/"},
+        {"//", "/"},
         {"/a//", "/a"},
     };
     for (const auto &[path, expected] : cases)

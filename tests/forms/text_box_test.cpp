@@ -55,8 +55,8 @@ TYPED_TEST(TextBoxChange, WritesFromInsideTheHandlerNestAndFinishFirst)
     });
     this->box.setText(QStringLiteral("10000"));
     log << QStringLiteral("returned");
-    EXPECT_EQ(log, (QStringList{"enter 10000", "enter 9999", "leave 9999", "leave 10000",
-                                "returned"}));
+    EXPECT_EQ(log,
+              (QStringList{"enter 10000", "enter 9999", "leave 9999", "leave 10000", "returned"}));
     EXPECT_EQ(this->box.text(), QStringLiteral("9999"));
 }
 
@@ -146,11 +146,8 @@ TEST_F(TypedLimit, PastesAreCutToWhatFits)
         const char *after;
     };
     const Case cases[] = {
-        {"12", "56789", "1256"},
-        {"", "123456", "1234"},
-        {"1234", "5", "1234"},
-        {"10000", "5", "10000"},
-        {"1", "23", "123"},
+        {"12", "56789", "1256"}, {"", "123456", "1234"}, {"1234", "5", "1234"},
+        {"10000", "5", "10000"}, {"1", "23", "123"},
     };
     for (const Case &c : cases) {
         box.setText(QString::fromLatin1(c.before));

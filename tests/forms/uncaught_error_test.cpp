@@ -62,13 +62,14 @@ TEST_P(UncaughtError, IsReportedOnceAndEndsTheProgramWithAFailureStatus)
     EXPECT_TRUE(fields[2].contains(QString::fromUtf8(c.procedure))) << fields[2].toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Handlers, UncaughtError,
-    ::testing::Values(Case{"load", "Form_Load", "нет файла options.dat"},
-                      Case{"paint", "Form_Paint", "paint failed"},
-                      Case{"signal", "", "{picture}"},
-                      Case{"unknown", "", "неизвестная ошибка"}),
-    [](const ::testing::TestParamInfo<Case> &info) { return std::string(info.param.mode); });
+INSTANTIATE_TEST_SUITE_P(Handlers, UncaughtError,
+                         ::testing::Values(Case{"load", "Form_Load", "нет файла options.dat"},
+                                           Case{"paint", "Form_Paint", "paint failed"},
+                                           Case{"signal", "", "{picture}"},
+                                           Case{"unknown", "", "неизвестная ошибка"}),
+                         [](const ::testing::TestParamInfo<Case> &info) {
+                             return std::string(info.param.mode);
+                         });
 
 TEST(UncaughtErrorHelper, EndsNormallyWhenNothingFails)
 {

@@ -35,8 +35,10 @@ TEST(Glow, WorkedValuesForA64PixelButtonAt410And10)
 TEST(Glow, EdgeLinesCountAsOutside)
 {
     const GlowCase cases[] = {
-        {410, 42, 30, "left edge"},    {474, 42, 30, "right edge"},
-        {442, 10, 30, "top edge"},     {442, 74, 30, "bottom edge"},
+        {410, 42, 30, "left edge"},
+        {474, 42, 30, "right edge"},
+        {442, 10, 30, "top edge"},
+        {442, 74, 30, "bottom edge"},
         {410.01f, 42, 30, "inside, far from the centre"},
     };
     for (const GlowCase &c : cases)

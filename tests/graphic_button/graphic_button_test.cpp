@@ -66,8 +66,8 @@ TEST_F(GraphicButton, HitTestIncludesTheEdgesThatTheGlowLeavesOut)
         float x, y;
         bool hit;
     } points[] = {
-        {410, 42, true},   {474, 42, true},   {442, 10, true},      {442, 74, true},
-        {410, 10, true},   {474, 74, true},   {409.99f, 42, false}, {474.01f, 42, false},
+        {410, 42, true},    {474, 42, true},     {442, 10, true},      {442, 74, true},
+        {410, 10, true},    {474, 74, true},     {409.99f, 42, false}, {474.01f, 42, false},
         {442, 9.9f, false}, {442, 74.1f, false},
     };
     for (const auto &point : points) {
@@ -161,6 +161,21 @@ TEST_F(GraphicButton, PathsReachTheLibraryInTheAnsiCodePage)
     EXPECT_EQ(load(foreign, 0, 0, sprite("日本/but1.dat", 8, 8, Grey200)), 0);
 }
 
+TEST_F(GraphicButton, TheLibraryIsFoundInAProgramFolderWithACyrillicName)
+{
+    requireLibrary();
+    const std::filesystem::path programFolder =
+        folder.path() / std::filesystem::u8path("Программа");
+    std::filesystem::create_directories(programFolder);
+    std::filesystem::copy_file(std::filesystem::path(builtLibraryFolder()) /
+                                   SpriteLibrary::FileName,
+                               programFolder / SpriteLibrary::FileName);
+    // A copy is a library of its own, with its own table, gone with `copy`.
+    SpriteLibrary copy(utf16(programFolder));
+    ClassGraphicButton button(copy);
+    EXPECT_EQ(button.Load(0, 0, sprite("Data/but1.dat", 8, 8, Grey200)), 1);
+}
+
 TEST_F(GraphicButton, RefreshNearTheSmallestCoordinateDoesNotWrapAround)
 {
     library = libraryIn(folder.path().u16string());
@@ -179,8 +194,7 @@ protected:
     {
         const bool withForeignLibrary = GetParam();
         if (withForeignLibrary)
-            std::filesystem::copy_file(FOREIGN_LIBRARY,
-                                       folder.path() / SpriteLibrary::FileName);
+            std::filesystem::copy_file(FOREIGN_LIBRARY, folder.path() / SpriteLibrary::FileName);
         library = libraryIn(folder.path().u16string());
     }
 };

@@ -7,7 +7,6 @@
 
 #include "drawing_surface.h"
 
-
 // A sprite of one colour; false if the file could not be written.
 bool writeSolidSprite(const std::filesystem::path &file, int width, int height, Bgra colour);
 

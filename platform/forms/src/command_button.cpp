@@ -10,8 +10,7 @@ CommandButton::CommandButton(QWidget *parent) : QPushButton(parent)
     setAttribute(Qt::WA_NoMousePropagation);
 }
 
-CommandButton::CommandButton(const QString &caption, QWidget *parent)
-    : QPushButton(caption, parent)
+CommandButton::CommandButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent)
 {
     setAttribute(Qt::WA_NoMousePropagation);
 }

@@ -24,8 +24,7 @@ void DirectoryList::setPath(const QString &folder)
     const QFileInfo info(folder);
     if (!info.isDir() || !info.isReadable())
         throw Error(QStringLiteral("Папка не найдена или недоступна: \"%1\"").arg(folder));
-    QStringList names =
-        QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
+    QStringList names = QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
     std::sort(names.begin(), names.end(), comesBefore);
     const QString prefix = withoutTrailingSeparator(folder) == QStringLiteral("/")
                                ? QStringLiteral("/")

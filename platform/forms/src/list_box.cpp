@@ -20,8 +20,7 @@ QString ListBox::highlightedText() const
 QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex &index,
                                                               const QEvent *event) const
 {
-    const QItemSelectionModel::SelectionFlags flags =
-        QListWidget::selectionCommand(index, event);
+    const QItemSelectionModel::SelectionFlags flags = QListWidget::selectionCommand(index, event);
     // A click beside the entries or Ctrl+click would leave nothing highlighted.
     if (!index.isValid() || flags.testFlag(QItemSelectionModel::Deselect))
         return QItemSelectionModel::NoUpdate;

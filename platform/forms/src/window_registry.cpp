@@ -23,8 +23,8 @@ BOOL getWindowRect(HWND hwnd, RECT *rect)
     if (area == nullptr || rect == nullptr)
         return FALSE;
     const QRect frame = area->window()->frameGeometry();
-    *rect = RECT{frame.left(), frame.top(), frame.left() + frame.width(),
-                 frame.top() + frame.height()};
+    *rect =
+        RECT{frame.left(), frame.top(), frame.left() + frame.width(), frame.top() + frame.height()};
     return TRUE;
 }
 
@@ -43,10 +43,9 @@ BOOL invalidateRect(HWND hwnd, const RECT *rect, BOOL)
     ClientArea *area = findWindow(hwnd);
     if (area == nullptr)
         return FALSE;
-    area->invalidate(rect == nullptr
-                         ? area->surfaceRect()
-                         : QRect(QPoint(rect->left, rect->top),
-                                 QPoint(rect->right - 1, rect->bottom - 1)));
+    area->invalidate(rect == nullptr ? area->surfaceRect()
+                                     : QRect(QPoint(rect->left, rect->top),
+                                             QPoint(rect->right - 1, rect->bottom - 1)));
     return TRUE;
 }
 
@@ -64,8 +63,7 @@ BOOL getCursorPos(POINT *point)
 HWND registerWindow(ClientArea *area)
 {
     // Installed again with every window, in case something replaced them.
-    static const SysWindowHooks hooks{getWindowRect, screenToClient, invalidateRect,
-                                      getCursorPos};
+    static const SysWindowHooks hooks{getWindowRect, screenToClient, invalidateRect, getCursorPos};
     SysInstallWindowHooks(&hooks);
     static std::uintptr_t lastHandle = 0;
     // Odd values from 0x1001 up: never null, never a small integer by accident.
