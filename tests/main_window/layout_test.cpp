@@ -25,6 +25,11 @@ TEST_F(LayoutTest, WindowCaptionSizeAndHiddenMessageArea)
     EXPECT_EQ(window.txtSmsN->text(), QStringLiteral("1"));
     EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_FALSE(window.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_EQ(window.font().pointSizeF(), 9.75);
+    EXPECT_TRUE(window.font().bold());
+    EXPECT_EQ(window.txtSMS->font(), window.font()); // inherited
+    EXPECT_EQ(window.txtSmsN->font().pointSizeF(), 14.25);
+    EXPECT_FALSE(window.txtSmsN->font().bold());
 }
 
 TEST_F(LayoutTest, ControlsSitAtTheirClientPixels)
