@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -91,6 +92,20 @@ TEST_F(ShellExecuteTest, ProgramStartsDetachedWithItsParametersAndFolder)
         std::filesystem::canonical(folder.path() / "work").string(), "1", "two words",
         "back\\slash", "q\"uote"};
     EXPECT_EQ(awaitLines(folder.path() / "tools" / "args.txt"), expected);
+}
+
+TEST_F(ShellExecuteTest, ProgramInheritsNoneOfOurFiles)
+{
+    const std::filesystem::path script = folder.write(
+        "probe", "#!/bin/sh\n"
+                 "if [ -e /proc/$$/fd/$1 ]; then r=open; else r=closed; fi\n"
+                 "echo $r > \"$(dirname \"$0\")/fd.part\" && mv \"$(dirname \"$0\")/fd.part\" \"$(dirname \"$0\")/fd.txt\"\n");
+    std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+    const int inheritable = open(script.c_str(), O_RDONLY); // deliberately without O_CLOEXEC
+    ASSERT_GE(inheritable, 3);
+    EXPECT_GT(shellOpen(script.string(), std::to_string(inheritable).c_str()), 32);
+    EXPECT_EQ(awaitLines(folder.path() / "fd.txt"), std::vector<std::string>{"closed"});
+    close(inheritable);
 }
 
 TEST_F(ShellExecuteTest, LinksGoToTheDesktopOpenerUnchanged)

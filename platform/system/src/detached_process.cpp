@@ -1,6 +1,7 @@
 #include "detached_process.h"
 
 #include <fcntl.h>
+#include <linux/close_range.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -29,6 +30,8 @@ namespace {
         _exit(0); // the target is adopted by init and reaped there
     if (directory != nullptr && chdir(directory) != 0)
         reportAndExit(pipe, errno);
+    // Like a Windows start, the program inherits none of our files or sockets.
+    close_range(3, ~0u, CLOSE_RANGE_CLOEXEC);
     sigset_t none;
     sigemptyset(&none);
     sigprocmask(SIG_SETMASK, &none, nullptr);
