@@ -100,13 +100,4 @@ TEST(FileReplace, FolderThatDoesNotExistIsReportedWithThePath)
     EXPECT_TRUE(folder.entries().isEmpty());
 }
 
-TEST(FileReplace, UnencodableNameWritesNothing)
-{
-    TestFolder folder;
-    folder.writeFile("options.dat", "Classic\r\n");
-    EXPECT_TRUE(saveSkinSetting(folder.root(), QString::fromUtf16(u"雪")).has_value());
-    EXPECT_EQ(folder.readFile("options.dat"), "Classic\r\n");
-    EXPECT_EQ(folder.entries(), QStringList{"options.dat"});
-}
-
 } // namespace
