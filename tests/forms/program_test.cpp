@@ -2,7 +2,11 @@
 // and ending the program, each through its test seam.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 
 #include "forms/errors.h"
 #include "forms/message_box.h"
@@ -70,6 +74,30 @@ TEST_F(Seams, MessageBoxesCarryTheProgramsTitle)
     EXPECT_EQ(boxes[0].icon, forms::MessageIcon::None);
     EXPECT_EQ(boxes[1].text, QStringLiteral("Нарушена целосность программы!"));
     EXPECT_EQ(boxes[1].icon, forms::MessageIcon::Critical);
+}
+
+TEST(MessageBox, ShowsTheTitleAndIconAndReturnsWhenClosed)
+{
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    // Closes the box from inside its own event loop, as the user's OK would.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (box == nullptr)
+            return;
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        box->button(QMessageBox::Ok)->click();
+    });
+    closer.start(10);
+    forms::messageBox(QStringLiteral("Нарушена целосность программы!"),
+                      forms::MessageIcon::Critical);
+    EXPECT_EQ(title, QStringLiteral("Pellory"));
+    EXPECT_EQ(text, QStringLiteral("Нарушена целосность программы!"));
+    EXPECT_EQ(icon, QMessageBox::Critical);
 }
 
 TEST_F(Seams, AnErrorEscapingAHandlerIsShownThenEndsTheProgram)
