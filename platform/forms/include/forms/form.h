@@ -22,8 +22,8 @@ class ClientArea;
 // Painting: when a paint cycle is due (first show, background picture set,
 // InvalidateRect on hWnd(), refresh()), the framework draws the background
 // picture into the whole surface (whatever rectangle was invalidated), runs
-// Form_Paint, then presents the surface. Drawing through hDC() at any other time is presented promptly on its own,
-// without repainting the background and without Form_Paint.
+// Form_Paint, then presents the surface. Drawing through hDC() at any other time is presented
+// promptly on its own, without repainting the background and without Form_Paint.
 //
 // Pointer events arrive in client pixels as floats and are not raised over
 // child controls. The window is not resizable and has no minimise or
