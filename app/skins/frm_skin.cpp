@@ -44,6 +44,9 @@ frmSkin &frmSkin::showSingle(const QString &programFolder)
     if (chooser.isNull()) {
         chooser = new frmSkin(programFolder);
         chooser->centreOnScreen();
+        chooser->show();
+        // The window frame is known only once shown: centre the whole window.
+        chooser->centreOnScreen();
     }
     chooser->show();
     chooser->raise();

@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QPushButton>
 
 namespace {
@@ -25,6 +27,7 @@ TEST_F(ChooserTest, IsAFixedOwnerlessModelessWindowLaidOutInPixels)
     EXPECT_EQ(chooser.windowModality(), Qt::NonModal);
     EXPECT_FALSE(chooser.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     EXPECT_TRUE(chooser.font().bold());
+    EXPECT_EQ(chooser.frameGeometry().center(), QGuiApplication::primaryScreen()->availableGeometry().center());
 
     // Twips of the design divided by 15, rounded.
     const std::pair<const char *, QRect> layout[] = {
