@@ -48,7 +48,6 @@ frmSkin &frmSkin::showSingle(const QString &programFolder)
         // The window frame is known only once shown: centre the whole window.
         chooser->centreOnScreen();
     }
-    chooser->show();
     chooser->raise();
     chooser->activateWindow();
     return *chooser;
