@@ -1,6 +1,7 @@
 #include "main_window_fixture.h"
 
 #include <QLineEdit>
+#include <QTimer>
 #include <QTest>
 
 #include "forms/multi_line_text_box.h"
@@ -61,6 +62,8 @@ frmMain &MainWindowTest::create()
 frmMain &MainWindowTest::start()
 {
     create().show();
+    timerStartedByLoad = form->Timer1->isActive();
+    form->Timer1->stop();
     QCoreApplication::processEvents();
     return *form;
 }

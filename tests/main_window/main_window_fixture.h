@@ -33,7 +33,8 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Creates the window over the folder and shows it (which loads it).
+    // Creates the window over the folder and shows it (which loads it). Its
+    // timer is stopped then, so ticks come only from the test.
     frmMain &start();
     // Creates the window without showing it.
     frmMain &create();
@@ -55,6 +56,7 @@ protected:
     std::vector<forms::MessageBoxRecord> messageBoxes;
     std::vector<int> endStatuses;
     std::vector<RecordedShellStart> shellStarts;
+    bool timerStartedByLoad = false;
 };
 
 #endif

@@ -31,6 +31,7 @@ TEST_F(StartupTest, ShowsTheGreetingWithAnEmptyNumberBoxAndNothingSelected)
         EXPECT_EQ(window.button(k).PosY(), 10 + 46 * k);
     }
     EXPECT_FALSE(window.cmdLeft->picture().isNull());
+    EXPECT_TRUE(timerStartedByLoad);
     EXPECT_TRUE(messageBoxes.empty());
     EXPECT_TRUE(endStatuses.empty());
 }
@@ -77,6 +78,7 @@ TEST_F(StartupTest, AMissingSpriteStopsAtThatButtonWithOneIntegrityMessage)
     EXPECT_EQ(window.button(5).PosX(), 0);
     EXPECT_TRUE(window.cmdRnd->picture().isNull());
     EXPECT_EQ(window.messageStore().GetCountTotalMessage(), 0);
+    EXPECT_FALSE(timerStartedByLoad);
 }
 
 TEST_F(StartupTest, ASpriteLibraryThatCannotBeLoadedIsAFailedSpriteLoad)
