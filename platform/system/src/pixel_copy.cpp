@@ -1,5 +1,6 @@
 // The pixel transfer behind BitBlt: one row at a time, converting between
 // 3- and 4-byte pixels where the surfaces differ.
+#include "pixel_rows.h"
 #include "surface.h"
 
 #include <cstdint>
@@ -12,29 +13,6 @@ void copyRowSameFormat(BYTE *dst, const BYTE *src, int width, int bytesPerPixel)
 {
     // memmove: a blit within one surface may overlap itself.
     std::memmove(dst, src, static_cast<std::size_t>(width) * bytesPerPixel);
-}
-
-// Whole 32-bit words where the row has room for them, bytes for the last
-// pixel, so no access leaves the row.
-void copyRowToFourBytes(BYTE *__restrict dst, const BYTE *__restrict src, int width)
-{
-    const int wordPixels = width - 1;
-    for (int x = 0; x < wordPixels; ++x) {
-        uint32_t colour, kept;
-        std::memcpy(&colour, src + x * 3, 4);
-        std::memcpy(&kept, dst + x * 4, 4);
-        const uint32_t merged = (colour & 0x00FFFFFFu) | (kept & 0xFF000000u);
-        std::memcpy(dst + x * 4, &merged, 4);
-    }
-    std::memcpy(dst + wordPixels * 4, src + wordPixels * 3, 3);
-}
-
-void copyRowToThreeBytes(BYTE *__restrict dst, const BYTE *__restrict src, int width)
-{
-    const int wordPixels = width - 1;
-    for (int x = 0; x < wordPixels; ++x)
-        std::memcpy(dst + x * 3, src + x * 4, 4); // the 4th byte is overwritten next
-    std::memcpy(dst + wordPixels * 3, src + wordPixels * 4, 3);
 }
 
 // Within one surface, rows must be visited so that no source row is
@@ -59,16 +37,16 @@ void copyPixels(const Surface &dst, int dstX, int dstY, const Surface &src, int 
     BYTE *dstFirst = dst.pixel(dstX, dstY);
     const bool backwards = visitRowsBackwards(dst, dstFirst, src, srcFirst);
     const bool sameFormat = dst.bytesPerPixel == src.bytesPerPixel;
+    const RowConverters &converters = availableRowConverters().front();
+    const RowConversion convert = dst.bytesPerPixel == 4 ? converters.toFourBytes : converters.toThreeBytes;
     for (int i = 0; i < height; ++i) {
         const int row = backwards ? height - 1 - i : i;
         BYTE *to = dstFirst + row * dst.rowStep;
         const BYTE *from = srcFirst + row * src.rowStep;
         if (sameFormat)
             copyRowSameFormat(to, from, width, dst.bytesPerPixel);
-        else if (dst.bytesPerPixel == 4)
-            copyRowToFourBytes(to, from, width);
         else
-            copyRowToThreeBytes(to, from, width);
+            convert(to, from, width);
     }
 }
 

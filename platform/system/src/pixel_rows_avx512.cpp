@@ -1,0 +1,67 @@
+// Sixteen pixels a step with one byte permute; masked loads and stores cover
+// the row's tail, so nothing outside either row is touched.
+#include "pixel_rows.h"
+
+// GCC 12 reports the deliberately undefined pass-through operand of the
+// unmasked AVX-512 intrinsics as uninitialised once they are inlined.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
+
+#include <immintrin.h>
+
+#include <algorithm>
+#include <array>
+
+#define PELLORY_AVX512 __attribute__((target("avx512f,avx512bw,avx512vbmi")))
+
+namespace pellory::sys {
+namespace {
+
+using ByteIndex = std::array<uint8_t, 64>;
+
+// Byte `to`*j+k of the result from byte `from`*j+k of the source, for the
+// three colour bytes k of 16 pixels j; the unused byte of 4-byte pixels is
+// never stored.
+constexpr ByteIndex ColourIndex(int from, int to)
+{
+    ByteIndex index{};
+    for (int pixel = 0; pixel < 16; ++pixel)
+        for (int channel = 0; channel < 3; ++channel)
+            index[to * pixel + channel] = static_cast<uint8_t>(from * pixel + channel);
+    return index;
+}
+
+alignas(64) constexpr ByteIndex kSpreadIndex = ColourIndex(3, 4);
+alignas(64) constexpr ByteIndex kPackIndex = ColourIndex(4, 3);
+constexpr uint64_t kColourBytes = 0x7777777777777777ull;
+
+// The low `count` bits set, for count from 0 to 64.
+constexpr uint64_t LowBits(int count) { return count >= 64 ? ~uint64_t{0} : (uint64_t{1} << count) - 1; }
+
+} // namespace
+
+PELLORY_AVX512 void rowToFourBytesAvx512(uint8_t *__restrict dst, const uint8_t *__restrict src, int width)
+{
+    const __m512i spread = _mm512_load_si512(kSpreadIndex.data());
+    for (int x = 0; x < width; x += 16) {
+        const int count = std::min(16, width - x);
+        const __m512i source = _mm512_maskz_loadu_epi8(_cvtu64_mask64(LowBits(3 * count)), src + 3 * x);
+        _mm512_mask_storeu_epi8(dst + 4 * x, _cvtu64_mask64(kColourBytes & LowBits(4 * count)),
+                                _mm512_permutexvar_epi8(spread, source));
+    }
+}
+
+PELLORY_AVX512 void rowToThreeBytesAvx512(uint8_t *__restrict dst, const uint8_t *__restrict src, int width)
+{
+    const __m512i pack = _mm512_load_si512(kPackIndex.data());
+    for (int x = 0; x < width; x += 16) {
+        const int count = std::min(16, width - x);
+        const __m512i source = _mm512_maskz_loadu_epi32(_cvtu32_mask16(static_cast<uint32_t>(LowBits(count))),
+                                                        src + 4 * x);
+        _mm512_mask_storeu_epi8(dst + 3 * x, _cvtu64_mask64(LowBits(3 * count)),
+                                _mm512_permutexvar_epi8(pack, source));
+    }
+}
+
+} // namespace pellory::sys

@@ -1,0 +1,98 @@
+// Every row converter this processor runs, against pixels written out by
+// hand, at every width that exercises a whole step, a tail or both; guard
+// bytes around each row catch any access outside it.
+#include "pixel_rows.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace pellory::test {
+namespace {
+
+using sys::RowConverters;
+
+constexpr int kGuard = 64;
+constexpr uint8_t kGuardByte = 0xA5;
+constexpr uint8_t kUnusedByte = 0x3C;
+
+// A row of `bytes` bytes with guard bytes on both sides.
+struct GuardedRow {
+    GuardedRow(int pixels, int bytesPerPixel, uint8_t fill)
+        : GuardedRow(static_cast<unsigned>(pixels) * static_cast<size_t>(bytesPerPixel), fill)
+    {
+    }
+    GuardedRow(size_t bytes, uint8_t fill) : bytes(bytes), storage(bytes + 2 * kGuard, kGuardByte)
+    {
+        std::fill(row(), row() + bytes, fill);
+    }
+    uint8_t *row() { return storage.data() + kGuard; }
+    bool guardsIntact() const
+    {
+        for (size_t i = 0; i < kGuard; ++i)
+            if (storage[i] != kGuardByte || storage[kGuard + bytes + i] != kGuardByte)
+                return false;
+        return true;
+    }
+    size_t bytes;
+    std::vector<uint8_t> storage;
+};
+
+uint8_t channelByte(int pixel, int channel) { return static_cast<uint8_t>(pixel * 7 + channel * 85 + 1); }
+
+std::string label(const RowConverters &set, int width) { return std::string(set.name) + ", width " + std::to_string(width); }
+
+class PixelRowsTest : public ::testing::TestWithParam<int> {};
+
+TEST_P(PixelRowsTest, ThreeToFourBytesCopiesColourAndKeepsTheUnusedByte)
+{
+    const int width = GetParam();
+    for (const RowConverters &set : sys::availableRowConverters()) {
+        SCOPED_TRACE(label(set, width));
+        GuardedRow source(width, 3, 0), target(width, 4, kUnusedByte);
+        for (int x = 0; x < width; ++x)
+            for (int c = 0; c < 3; ++c)
+                source.row()[3 * x + c] = channelByte(x, c);
+        set.toFourBytes(target.row(), source.row(), width);
+        for (int x = 0; x < width; ++x) {
+            for (int c = 0; c < 3; ++c)
+                ASSERT_EQ(target.row()[4 * x + c], channelByte(x, c)) << "pixel " << x << " channel " << c;
+            ASSERT_EQ(target.row()[4 * x + 3], kUnusedByte) << "pixel " << x;
+        }
+        EXPECT_TRUE(target.guardsIntact());
+        EXPECT_TRUE(source.guardsIntact());
+    }
+}
+
+TEST_P(PixelRowsTest, FourToThreeBytesDropsTheUnusedByte)
+{
+    const int width = GetParam();
+    for (const RowConverters &set : sys::availableRowConverters()) {
+        SCOPED_TRACE(label(set, width));
+        GuardedRow source(width, 4, kUnusedByte), target(width, 3, 0);
+        for (int x = 0; x < width; ++x)
+            for (int c = 0; c < 3; ++c)
+                source.row()[4 * x + c] = channelByte(x, c);
+        set.toThreeBytes(target.row(), source.row(), width);
+        for (int x = 0; x < width; ++x)
+            for (int c = 0; c < 3; ++c)
+                ASSERT_EQ(target.row()[3 * x + c], channelByte(x, c)) << "pixel " << x << " channel " << c;
+        EXPECT_TRUE(target.guardsIntact());
+        EXPECT_TRUE(source.guardsIntact());
+    }
+}
+
+// 0 to 40 covers every tail of the 8- and 16-pixel steps; 64 and 65 the sprite size.
+INSTANTIATE_TEST_SUITE_P(Widths, PixelRowsTest, ::testing::Values(0, 1, 2, 3, 5, 7, 8, 9, 10, 15, 16, 17, 23, 24, 31,
+                                                                  32, 33, 40, 64, 65));
+
+TEST(PixelRowsSets, PortableIsAlwaysThereAndLast)
+{
+    const auto sets = sys::availableRowConverters();
+    ASSERT_FALSE(sets.empty());
+    EXPECT_STREQ(sets.back().name, "portable");
+}
+
+} // namespace
+} // namespace pellory::test
