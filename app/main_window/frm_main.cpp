@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTimer>
+#include <algorithm>
+#include <iterator>
 #include <utility>
 
 #include "event_connection.h"
@@ -98,12 +100,19 @@ void frmMain::createControls()
     txtSMS->setBackgroundColor(forms::colorFromBgr(layout::MessageAreaBackground));
     txtSMS->setVisible(false);
 
-    // Tab indices 0 to 9; the containers take no focus themselves.
-    QWidget::setTabOrder(txtSMS->editor(), cmdLeft);
-    QWidget::setTabOrder(cmdLeft, cmdRight);
-    QWidget::setTabOrder(cmdRight, txtSmsN->editor());
-    QWidget::setTabOrder(txtSmsN->editor(), cmdSend);
-    QWidget::setTabOrder(cmdSend, cmdRnd);
+    setTabOrderByIndex();
+}
+
+void frmMain::setTabOrderByIndex()
+{
+    std::pair<int, QWidget *> focusable[] = {
+        {layout::MessageAreaTabIndex, txtSMS->editor()}, {layout::Previous.buttonTabIndex, cmdLeft},
+        {layout::Next.buttonTabIndex, cmdRight},         {layout::NumberBoxTabIndex, txtSmsN->editor()},
+        {layout::Send.buttonTabIndex, cmdSend},          {layout::Random.buttonTabIndex, cmdRnd},
+    };
+    std::sort(std::begin(focusable), std::end(focusable));
+    for (std::size_t k = 1; k < std::size(focusable); ++k)
+        QWidget::setTabOrder(focusable[k - 1].second, focusable[k].second);
 }
 
 // An event procedure's name for error reports, and the procedure.

@@ -12,6 +12,7 @@
 #include "class_graphic_button.h"
 #include "forms/form.h"
 #include "main_menu.h"
+#include "main_window_layout.h"
 #include "shell_targets.h"
 #include "sprite_library.h"
 
@@ -27,7 +28,7 @@ class SingleLineTextBox;
 class frmMain : public forms::Form {
     Q_OBJECT
 public:
-    static constexpr int ButtonCount = 6;
+    static constexpr int ButtonCount = main_window_layout::CategoryButtonCount;
 
     // Builds the window and its controls; the program folder is read now.
     explicit frmMain(QWidget *parent = nullptr);
@@ -84,6 +85,7 @@ public:
 
 private:
     void createControls();
+    void setTabOrderByIndex();
     void connectEvents();
 
     // Startup steps.

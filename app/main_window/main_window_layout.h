@@ -26,18 +26,18 @@ struct TwipsBox {
 };
 
 // A picture-style command button in the borderless container that clips it;
-// the button's box is relative to the container.
+// the button's box is relative to the container. The containers take no
+// focus, so only the buttons' tab indices count.
 struct ClippedButton {
     TwipsBox container;
-    int containerTabIndex;
     TwipsBox button;
     int buttonTabIndex;
 };
 
-inline constexpr ClippedButton Random{{2200, 2720, 2520, 470}, 8, {-50, 0, 2595, 570}, 9};
-inline constexpr ClippedButton Send{{2200, 3600, 2520, 470}, 6, {-50, 0, 2595, 570}, 7};
-inline constexpr ClippedButton Next{{4350, 3200, 380, 390}, 3, {-120, 0, 615, 495}, 4};
-inline constexpr ClippedButton Previous{{2200, 3200, 380, 390}, 1, {-120, 0, 615, 495}, 2};
+inline constexpr ClippedButton Random{{2200, 2720, 2520, 470}, {-50, 0, 2595, 570}, 9};
+inline constexpr ClippedButton Send{{2200, 3600, 2520, 470}, {-50, 0, 2595, 570}, 7};
+inline constexpr ClippedButton Next{{4350, 3200, 380, 390}, {-120, 0, 615, 495}, 4};
+inline constexpr ClippedButton Previous{{2200, 3200, 380, 390}, {-120, 0, 615, 495}, 2};
 
 inline constexpr TwipsBox NumberBox{2600, 3200, 1740, 390};
 inline constexpr int NumberBoxTabIndex = 5;

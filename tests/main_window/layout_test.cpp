@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QTimer>
 
 #include "forms/command_button.h"
@@ -46,6 +47,19 @@ TEST_F(LayoutTest, ControlsSitAtTheirClientPixels)
         EXPECT_EQ(control->geometry(), rect) << control->metaObject()->className();
     EXPECT_EQ(window.cmdRnd->parentWidget(), window.fRnd);
     EXPECT_EQ(window.Timer1->interval(), 200);
+}
+
+TEST_F(LayoutTest, TabOrderFollowsTheTabIndices)
+{
+    frmMain &window = create();
+    const QList<QWidget *> expected = {window.cmdLeft, window.cmdRight, window.txtSmsN->editor(),
+                                       window.cmdSend, window.cmdRnd};
+    QList<QWidget *> seen;
+    for (QWidget *w = window.txtSMS->editor()->nextInFocusChain(); w != window.txtSMS->editor();
+         w = w->nextInFocusChain())
+        if (expected.contains(w))
+            seen << w;
+    EXPECT_EQ(seen, expected);
 }
 
 void collectCaptions(const QList<QAction *> &actions, const QString &path, QStringList &out)
