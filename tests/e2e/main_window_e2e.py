@@ -135,7 +135,7 @@ def find_client_origin(shot, background, window):
             x, y = left + dx, top + dy
             if shot.crop((x, y, x + 60, y + 50)).tobytes() == patch:
                 return x, y
-    fail("the skin's background is not on screen as decoded")
+    return None
 
 
 class Program:
@@ -219,8 +219,12 @@ def run(folder, screenshot_file):
     program = None
     try:
         program = Program(desktop, folder, box_log)
-        time.sleep(0.5)
-        program.origin = find_client_origin(desktop.screenshot(), background, program.geometry)
+
+        def painted():
+            program.origin = find_client_origin(desktop.screenshot(), background,
+                                                program.geometry)
+            return None if program.origin else "the skin's background is not on screen as decoded"
+        eventually(painted)
 
         program.expect_text(MESSAGE_AREA, GREETING, "greeting at startup")
         program.expect_text(NUMBER_BOX, "", "number box at startup")
