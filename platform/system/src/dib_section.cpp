@@ -71,6 +71,8 @@ HBITMAP createDibSection(const BITMAPINFO *info, UINT usage, void **bitsOut, HAN
     bitmap.surface = surfaceOver(bits, *layout);
     auto lock = gdiLock();
     const GdiHandle handle = GdiTable::instance().add(std::move(bitmap));
+    if (handle == 0)
+        return nullptr; // the table is full; the bits went with the object
     if (bitsOut != nullptr)
         *bitsOut = bits;
     return reinterpret_cast<HBITMAP>(handle);

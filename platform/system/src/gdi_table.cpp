@@ -15,49 +15,74 @@ GdiTable &GdiTable::instance()
     return *table;
 }
 
+GdiTable::GdiTable()
+{
+    static BYTE stockPixel[4] = {};
+    stock_.surface = Surface{stockPixel, 4, 1, 1, 3};
+    free_.reserve(64);
+}
+
 GdiHandle GdiTable::insert(Object object)
 {
-    // Handles advance by 4 so they look like the aligned values callers expect.
-    const GdiHandle handle = nextHandle_;
-    nextHandle_ += 4;
-    objects_.emplace(handle, std::move(object));
-    return handle;
+    uint32_t index;
+    if (!free_.empty()) {
+        index = free_.back();
+        free_.pop_back();
+    } else if (slotCount_ < kSlotLimit) {
+        if (slotCount_ % kBlockSize == 0)
+            blocks_.push_back(std::make_unique<Slot[]>(kBlockSize));
+        index = slotCount_++;
+    } else {
+        return 0;
+    }
+    Slot &fresh = slot(index);
+    fresh.object = std::move(object);
+    ++liveCount_;
+    return ((GdiHandle{fresh.generation} << kSlotBits) | index) << 2;
 }
 
 GdiHandle GdiTable::add(BitmapObject bitmap) { return insert(std::move(bitmap)); }
 
 GdiHandle GdiTable::add(DcObject dc) { return insert(std::move(dc)); }
 
-template <typename T> T *GdiTable::find(GdiHandle handle)
+GdiTable::Object *GdiTable::find(GdiHandle handle)
 {
-    const auto found = objects_.find(handle);
-    return found == objects_.end() ? nullptr : std::get_if<T>(&found->second);
+    if ((handle & 3) != 0)
+        return nullptr;
+    const GdiHandle key = handle >> 2;
+    const auto index = static_cast<uint32_t>(key & (kSlotLimit - 1));
+    if (index >= slotCount_)
+        return nullptr;
+    Slot &found = slot(index);
+    if (key >> kSlotBits != found.generation || std::holds_alternative<std::monostate>(found.object))
+        return nullptr;
+    return &found.object;
 }
 
-BitmapObject *GdiTable::bitmap(GdiHandle handle) { return find<BitmapObject>(handle); }
+template <typename T> T *GdiTable::findAs(GdiHandle handle)
+{
+    Object *object = find(handle);
+    return object == nullptr ? nullptr : std::get_if<T>(object);
+}
 
-DcObject *GdiTable::dc(GdiHandle handle) { return find<DcObject>(handle); }
+BitmapObject *GdiTable::bitmap(GdiHandle handle)
+{
+    return isStock(handle) ? &stock_ : findAs<BitmapObject>(handle);
+}
+
+DcObject *GdiTable::dc(GdiHandle handle) { return findAs<DcObject>(handle); }
 
 void GdiTable::erase(GdiHandle handle)
 {
-    if (!isStock(handle))
-        objects_.erase(handle);
-}
-
-GdiHandle GdiTable::stockBitmap()
-{
-    if (objects_.count(kStockBitmap) == 0) {
-        static BYTE stockPixel[4] = {};
-        BitmapObject stock;
-        stock.surface = Surface{stockPixel, 4, 1, 1, 3};
-        objects_.emplace(kStockBitmap, std::move(stock));
-    }
-    return kStockBitmap;
-}
-
-int GdiTable::liveCount() const
-{
-    return static_cast<int>(objects_.size() - objects_.count(kStockBitmap));
+    Object *object = find(handle);
+    if (object == nullptr)
+        return;
+    *object = std::monostate{};
+    --liveCount_;
+    const uint32_t index = static_cast<uint32_t>((handle >> 2) & (kSlotLimit - 1));
+    // A slot whose generations are used up is retired, never handed out again.
+    if (++slot(index).generation < kGenerationLimit)
+        free_.push_back(index);
 }
 
 std::optional<Surface> GdiTable::surfaceOf(const DcObject &dc)

@@ -1,7 +1,9 @@
-// The process-wide table of GDI objects. Handles are table keys that are
-// never reused, so a stale or made-up handle finds nothing and fails cleanly
-// instead of reaching freed memory. Callers hold gdiLock() while they use
-// anything they looked up.
+// The process-wide table of GDI objects. A handle names a slot and the
+// generation the slot had when the object was made; a slot that is freed
+// gets a new generation, so a handle is never issued twice and a stale or
+// made-up handle finds nothing and fails cleanly instead of reaching freed
+// memory. Lookups are an index and a comparison, not a hash. Callers hold
+// gdiLock() while they use anything they looked up.
 #ifndef PELLORY_SYSTEM_GDI_TABLE_H
 #define PELLORY_SYSTEM_GDI_TABLE_H
 
@@ -13,8 +15,8 @@
 #include <memory>
 #include <mutex>
 #include <optional>
-#include <unordered_map>
 #include <variant>
+#include <vector>
 
 namespace pellory::sys {
 
@@ -46,6 +48,7 @@ class GdiTable {
 public:
     static GdiTable &instance();
 
+    // 0 when the table is full; the object is then dropped.
     GdiHandle add(BitmapObject bitmap);
     GdiHandle add(DcObject dc);
     BitmapObject *bitmap(GdiHandle handle);
@@ -53,22 +56,46 @@ public:
     void erase(GdiHandle handle);
 
     // The 1x1 bitmap every memory DC starts with; never freed, never counted.
-    GdiHandle stockBitmap();
+    GdiHandle stockBitmap() { return kStockBitmap; }
     bool isStock(GdiHandle handle) const { return handle == kStockBitmap; }
 
-    int liveCount() const;
+    int liveCount() const { return liveCount_; }
 
     // What a DC draws on: its window surface or its selected bitmap.
     std::optional<Surface> surfaceOf(const DcObject &dc);
 
 private:
-    static constexpr GdiHandle kStockBitmap = 0x1000;
-    using Object = std::variant<BitmapObject, DcObject>;
-    GdiHandle insert(Object object);
-    template <typename T> T *find(GdiHandle handle);
+    GdiTable();
 
-    std::unordered_map<GdiHandle, Object> objects_;
-    GdiHandle nextHandle_ = kStockBitmap + 4;
+    static constexpr GdiHandle kStockBitmap = 0x1000;
+    // Handles are (generation << kSlotBits | slot) << 2: multiples of 4 like
+    // the aligned values callers expect, above the stock bitmap (generations
+    // start at 1) and below 2^40, where file handles begin.
+    static constexpr int kSlotBits = 16;
+    static constexpr uint32_t kSlotLimit = uint32_t{1} << kSlotBits;
+    static constexpr uint32_t kGenerationLimit = uint32_t{1} << (40 - 2 - kSlotBits);
+
+    using Object = std::variant<std::monostate, BitmapObject, DcObject>;
+    struct Slot {
+        uint32_t generation = 1;
+        Object object;
+    };
+
+    // Slots live in fixed blocks, so objects never move while in use and an
+    // index is found with a shift and a mask.
+    static constexpr int kBlockBits = 8;
+    static constexpr uint32_t kBlockSize = uint32_t{1} << kBlockBits;
+    Slot &slot(uint32_t index) { return blocks_[index >> kBlockBits][index & (kBlockSize - 1)]; }
+
+    GdiHandle insert(Object object);
+    Object *find(GdiHandle handle);
+    template <typename T> T *findAs(GdiHandle handle);
+
+    std::vector<std::unique_ptr<Slot[]>> blocks_;
+    uint32_t slotCount_ = 0;     // slots ever used, all in blocks_
+    std::vector<uint32_t> free_; // emptied slots with generations left
+    BitmapObject stock_;
+    int liveCount_ = 0;
 };
 
 inline GdiHandle toGdiHandle(const void *handle) { return reinterpret_cast<GdiHandle>(handle); }
