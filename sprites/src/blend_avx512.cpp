@@ -70,6 +70,18 @@ constexpr __mmask64 RedBytes()
     return mask;
 }
 
+using DwordIndex = std::array<uint32_t, 16>;
+
+constexpr DwordIndex EveryOtherDword(uint32_t first)
+{
+    DwordIndex index{};
+    for (uint32_t lane = 0; lane < 16; ++lane)
+        index[lane] = first + 2 * lane;
+    return index;
+}
+
+alignas(64) constexpr DwordIndex kEvenDwords = EveryOtherDword(0);
+alignas(64) constexpr DwordIndex kOddDwords = EveryOtherDword(1);
 alignas(64) constexpr ByteIndex kPairIndex[3] = {PairIndex(0), PairIndex(1), PairIndex(2)};
 alignas(64) constexpr ByteIndex kPackIndex = PackIndex();
 alignas(64) constexpr ByteIndex kBlueGreenIndex = BlueGreenIndex();
@@ -81,6 +93,23 @@ struct Coefficients {
     __m512i high, middle, low;
 };
 
+// Each table entry starts with (high, middle), fetched as one 64-bit
+// element: two 8-lane gathers and a split cost far fewer loads than two
+// 16-lane gathers.
+ORVALIN_AVX512 Coefficients GatherCoefficients(__m512i alpha, __mmask16 lanes, const BlendTable &table)
+{
+    const __m512i zero = _mm512_setzero_si512();
+    const __m512i offsets = _mm512_slli_epi32(alpha, 2);
+    const BlendCoefficients *base = table.byAlpha;
+    const __m512i firstPairs = _mm512_mask_i32gather_epi64(zero, static_cast<__mmask8>(lanes),
+                                                           _mm512_castsi512_si256(offsets), &base->high, 4);
+    const __m512i lastPairs = _mm512_mask_i32gather_epi64(zero, static_cast<__mmask8>(lanes >> 8),
+                                                          _mm512_extracti64x4_epi64(offsets, 1), &base->high, 4);
+    return {_mm512_permutex2var_epi32(firstPairs, _mm512_load_si512(kEvenDwords.data()), lastPairs),
+            _mm512_permutex2var_epi32(firstPairs, _mm512_load_si512(kOddDwords.data()), lastPairs),
+            _mm512_mask_i32gather_epi32(zero, lanes, offsets, &base->low, 4)};
+}
+
 ORVALIN_AVX512 Coefficients LoadCoefficients(__m512i alpha, __mmask16 lanes, uint8_t firstAlpha,
                                             const BlendTable &table)
 {
@@ -90,12 +119,7 @@ ORVALIN_AVX512 Coefficients LoadCoefficients(__m512i alpha, __mmask16 lanes, uin
         return {_mm512_set1_epi32(static_cast<int>(c.high)), _mm512_set1_epi32(static_cast<int>(c.middle)),
                 _mm512_set1_epi32(static_cast<int>(c.low))};
     }
-    const __m512i zero = _mm512_setzero_si512();
-    const __m512i offsets = _mm512_slli_epi32(alpha, 2);
-    const BlendCoefficients *base = table.byAlpha;
-    return {_mm512_mask_i32gather_epi32(zero, lanes, offsets, &base->high, 4),
-            _mm512_mask_i32gather_epi32(zero, lanes, offsets, &base->middle, 4),
-            _mm512_mask_i32gather_epi32(zero, lanes, offsets, &base->low, 4)};
+    return GatherCoefficients(alpha, lanes, table);
 }
 
 template <int Channel>
