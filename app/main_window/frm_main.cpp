@@ -1,6 +1,8 @@
 #include "frm_main.h"
 
 #include <QIcon>
+#include <QImage>
+#include <QPixmap>
 #include <QMenuBar>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -64,7 +66,9 @@ frmMain::frmMain(QWidget *parent)
       Buttons(unloadedButtons(spriteLibrary_, std::make_index_sequence<ButtonCount>()))
 {
     setWindowTitle(QString::fromUtf8(layout::Caption));
-    setWindowIcon(QIcon(iconFile(programFolder_)));
+    // Read as PNG outright, not through the icon engines, which look for
+    // plugins first and cost the start a library load.
+    setWindowIcon(QIcon(QPixmap::fromImage(QImage(iconFile(programFolder_), "PNG"))));
     setFont(forms::programFont(layout::WindowFontPoints, true));
     setClientSize(forms::twipsToPixels(layout::ClientWidthTwips),
                   forms::twipsToPixels(layout::ClientHeightTwips));

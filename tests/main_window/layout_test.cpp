@@ -19,7 +19,11 @@ using LayoutTest = MainWindowTest;
 
 TEST_F(LayoutTest, WindowCaptionSizeAndHiddenMessageArea)
 {
+    QImage icon(32, 32, QImage::Format_RGB32);
+    icon.fill(Qt::red);
+    ASSERT_TRUE(icon.save(folder.file(QStringLiteral("pellory.png")), "PNG"));
     frmMain &window = create();
+    EXPECT_EQ(window.windowIcon().pixmap(32, 32).toImage().pixel(5, 5), qRgb(255, 0, 0));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Pellory v.10.4.365.9277"));
     EXPECT_EQ(window.clientSize(), QSize(460, 294));
     EXPECT_TRUE(window.txtSMS->isHidden());
