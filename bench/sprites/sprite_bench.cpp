@@ -102,6 +102,18 @@ void RenderOverCapture(benchmark::State &state, HDC target)
     state.SetLabel(KindName(static_cast<SpriteKind>(state.range(0))));
 }
 
+// A fresh capture before every drawing, so the drawing cannot reuse its
+// last blend: minus BM_SetPalette_Window32, this is the drawing's full cost.
+void BM_SetPaletteThenRenderGUISMS_Window32(benchmark::State &state)
+{
+    const int handle = LoadSprite(static_cast<SpriteKind>(state.range(0)));
+    for (auto _ : state) {
+        SetPalette(handle, Shared().window, kAt, kAt);
+        benchmark::DoNotOptimize(RenderGUISMS(handle, Shared().window, kAt, kAt, int(state.range(1))));
+    }
+    state.SetLabel(KindName(static_cast<SpriteKind>(state.range(0))));
+}
+
 void BM_RenderGUISMS_Window32(benchmark::State &state) { RenderOverCapture(state, Shared().window); }
 void BM_RenderGUISMS_Dib24(benchmark::State &state) { RenderOverCapture(state, Shared().memory); }
 
@@ -207,6 +219,7 @@ void SpriteAndOpacity(benchmark::internal::Benchmark *benchmark)
 
 BENCHMARK(BM_RenderGUISMS_Window32)->Apply(SpriteAndOpacity);
 BENCHMARK(BM_RenderGUISMS_Dib24)->Apply(SpriteAndOpacity);
+BENCHMARK(BM_SetPaletteThenRenderGUISMS_Window32)->Apply(SpriteAndOpacity);
 BENCHMARK(BM_PixmanOver_x8r8g8b8)->Apply(SpriteAndOpacity);
 BENCHMARK(BM_PixmanOver_r8g8b8)->Apply(SpriteAndOpacity);
 #if defined(ORVALIN_BENCH_WITH_QT)

@@ -2,31 +2,15 @@
 // compositing calls.
 #include "Orvalin.h"
 
-#include "blend_kernels.h"
-#include "heap.h"
+#include "captured_background.h"
 #include "opacity.h"
 #include "sprite_table.h"
 #include "work_bitmap.h"
-
-#include <cstring>
 
 namespace {
 
 using orvalin::SpriteRecord;
 using orvalin::WorkBitmap;
-
-void CaptureBackground(SpriteRecord &sprite, HDC hdc, int x, int y)
-{
-    const WorkBitmap capture(hdc, sprite.width, sprite.height);
-    if (!capture.valid())
-        return;
-    capture.CopyFrom(hdc, x, y);
-    uint8_t *background = orvalin::AllocateBytes(capture.byteCount());
-    if (background == nullptr)
-        return;
-    std::memcpy(background, capture.bits(), capture.byteCount());
-    sprite.background = background;
-}
 
 enum class Underlay { DeviceContext, CapturedBackground };
 
@@ -48,12 +32,12 @@ int Composite(int handle, HDC hdc, int x, int y, int opacityPercent, Underlay un
     const WorkBitmap work(hdc, sprite->width, sprite->height);
     if (!work.valid())
         return 0;
-    if (underlay == Underlay::CapturedBackground)
-        std::memcpy(work.bits(), sprite->background, work.byteCount());
-    else
+    if (underlay == Underlay::CapturedBackground) {
+        orvalin::ComposeOverCapture(*sprite, work.bits());
+    } else {
         work.CopyFrom(hdc, x, y);
-    orvalin::BlendSprite(sprite->pixels, sprite->width, sprite->height, work.bits(),
-                         orvalin::StrideOf(sprite->width), sprite->opacity);
+        orvalin::BlendOver(*sprite, work.bits());
+    }
     work.CopyTo(hdc, x, y);
     return 1;
 }
@@ -70,9 +54,8 @@ ORVALIN_EXTERN int WINAPI SetPalette(int handle, HDC hdc, int x, int y)
     if (hdc == nullptr)
         return 1;
     // The old snapshot goes first: a failed capture leaves none.
-    orvalin::FreeBytes(sprite->background);
-    sprite->background = nullptr;
-    CaptureBackground(*sprite, hdc, x, y);
+    orvalin::DiscardCapture(*sprite);
+    orvalin::CaptureBackground(*sprite, hdc, x, y);
     return 1;
 }
 

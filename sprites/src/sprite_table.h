@@ -6,6 +6,15 @@
 
 namespace orvalin {
 
+// The last blend over the captured background, kept in spare room of the
+// capture's own heap block: drawing again at the same opacity (the common
+// case: every pointer move and timer tick redraws all buttons) is one copy.
+struct BlendedCapture {
+    uint8_t *bytes = nullptr; // null: the capture was too large to keep one
+    float opacity = 0.0f;
+    bool valid = false;
+};
+
 struct SpriteRecord {
     int32_t width;
     int32_t height;
@@ -13,6 +22,7 @@ struct SpriteRecord {
     float opacity;       // the last drawing call's converted opacity
     uint8_t *background; // captured 24-bit rectangle, or null
     uint8_t pixelsBorrowed;
+    BlendedCapture blended;
 };
 
 constexpr int kSlotCount = 100;
