@@ -102,6 +102,7 @@ void frmMain::createControls()
     txtSMS = new forms::MultiLineTextBox(area);
     txtSMS->setGeometry(pixelBox(layout::MessageArea));
     txtSMS->setBackgroundColor(forms::colorFromBgr(layout::MessageAreaBackground));
+    txtSMS->setTextColor(forms::colorFromBgr(layout::MessageAreaText));
     txtSMS->setVisible(false);
 
     setTabOrderByIndex();

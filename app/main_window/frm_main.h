@@ -83,6 +83,10 @@ public:
     void mnuSkins_Click();
     void mnuExit_Click();
 
+protected:
+    // Closing the main window ends the program, also while the chooser is open.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void createControls();
     void setTabOrderByIndex();

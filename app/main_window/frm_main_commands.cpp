@@ -4,6 +4,8 @@
 #include "forms/program.h"
 #include "frm_skin.h"
 
+#include <QCloseEvent>
+
 void frmMain::startShell(ShellTarget target)
 {
     startShellTarget(hWnd(), shellTargetText(target, programFolder_));
@@ -26,3 +28,13 @@ void frmMain::mnuSendL_Click() { startShell(ShellTarget::AuthorMail); }
 void frmMain::mnuSkins_Click() { frmSkin::showSingle(programFolder_); }
 
 void frmMain::mnuExit_Click() { forms::endProgram(0); }
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    forms::Form::closeEvent(event);
+    if (!event->isAccepted())
+        return;
+    // The chooser has no owner, so it alone would keep the program running.
+    if (frmSkin *chooser = frmSkin::openInstance())
+        chooser->close();
+}

@@ -1,6 +1,7 @@
 // The commands: what each hands to the shell, and what Send, Random, Open and
 // Exit leave behind.
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 
 #include "RandomGenerator.h"
@@ -136,6 +137,17 @@ TEST_F(CommandTest, SkinsShowsOneChooserAndTheWindowStaysUsable)
     window.menu.mnuExit->trigger();
     EXPECT_EQ(endStatuses, std::vector<int>{0});
     chooser->close();
+}
+
+TEST_F(CommandTest, ClosingTheWindowClosesTheChooserToo)
+{
+    folder.writeDatabase(standardMessages());
+    frmMain &window = start();
+    window.menu.mnuSkins->trigger();
+    ASSERT_NE(frmSkin::openInstance(), nullptr);
+    window.close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(frmSkin::openInstance(), nullptr);
 }
 
 } // namespace

@@ -37,6 +37,15 @@ TEST_F(LayoutTest, WindowCaptionSizeAndHiddenMessageArea)
     EXPECT_FALSE(window.txtSmsN->font().bold());
 }
 
+TEST_F(LayoutTest, TextBoxColours)
+{
+    frmMain &window = create();
+    const QPalette message = window.txtSMS->editor()->palette();
+    EXPECT_EQ(message.color(QPalette::Base), QColor(0, 0, 255));
+    EXPECT_EQ(message.color(QPalette::Text), QColor(255, 255, 255));
+    EXPECT_EQ(window.txtSmsN->editor()->palette().color(QPalette::Base), QColor(128, 128, 255));
+}
+
 TEST_F(LayoutTest, ControlsSitAtTheirClientPixels)
 {
     frmMain &window = create();

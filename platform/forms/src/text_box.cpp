@@ -45,4 +45,11 @@ void TextBox::setBackgroundColor(const QColor &color)
     editor_->setPalette(palette);
 }
 
+void TextBox::setTextColor(const QColor &color)
+{
+    QPalette palette = editor_->palette();
+    palette.setColor(QPalette::Text, color);
+    editor_->setPalette(palette);
+}
+
 } // namespace forms

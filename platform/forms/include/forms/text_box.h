@@ -18,6 +18,7 @@ public:
     void setText(const QString &text);
 
     void setBackgroundColor(const QColor &color);
+    void setTextColor(const QColor &color);
 
 signals:
     void Change();
