@@ -70,7 +70,7 @@ void paintMessageArea(QPainter &p)
     p.setPen(QColor(160, 160, 160));
     p.drawRect(scrollBar.adjusted(0, 0, -1, -1));
     p.setFont(windowFont(13, true));
-    p.setPen(Qt::black);
+    p.setPen(Qt::white); // as the window draws its message text
     const QRect text = area.adjusted(4, 4, -kScrollBarWidth - 4, -4);
     p.drawText(text, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
                QStringLiteral("С добрым утром! Пусть сегодня всё получается легко, "
