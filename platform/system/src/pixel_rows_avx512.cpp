@@ -10,7 +10,6 @@
 
 #include <immintrin.h>
 
-#include <algorithm>
 #include <array>
 
 #define PELLORY_AVX512 __attribute__((target("avx512f,avx512bw,avx512vbmi")))
@@ -39,29 +38,42 @@ constexpr uint64_t kColourBytes = 0x7777777777777777ull;
 // The low `count` bits set, for count from 0 to 64.
 constexpr uint64_t LowBits(int count) { return count >= 64 ? ~uint64_t{0} : (uint64_t{1} << count) - 1; }
 
+// Up to 16 pixels; the masks say how many.
+PELLORY_AVX512 void spreadPixels(uint8_t *dst, const uint8_t *src, __mmask64 sourceBytes, __mmask64 colourBytes)
+{
+    const __m512i source = _mm512_maskz_loadu_epi8(sourceBytes, src);
+    _mm512_mask_storeu_epi8(dst, colourBytes, _mm512_permutexvar_epi8(_mm512_load_si512(kSpreadIndex.data()), source));
+}
+
+PELLORY_AVX512 void packPixels(uint8_t *dst, const uint8_t *src, __mmask16 sourcePixels, __mmask64 targetBytes)
+{
+    const __m512i source = _mm512_maskz_loadu_epi32(sourcePixels, src);
+    _mm512_mask_storeu_epi8(dst, targetBytes, _mm512_permutexvar_epi8(_mm512_load_si512(kPackIndex.data()), source));
+}
+
 } // namespace
 
+// Whole 16-pixel steps use constant masks; only the tail computes its own.
 PELLORY_AVX512 void rowToFourBytesAvx512(uint8_t *__restrict dst, const uint8_t *__restrict src, int width)
 {
-    const __m512i spread = _mm512_load_si512(kSpreadIndex.data());
-    for (int x = 0; x < width; x += 16) {
-        const int count = std::min(16, width - x);
-        const __m512i source = _mm512_maskz_loadu_epi8(_cvtu64_mask64(LowBits(3 * count)), src + 3 * x);
-        _mm512_mask_storeu_epi8(dst + 4 * x, _cvtu64_mask64(kColourBytes & LowBits(4 * count)),
-                                _mm512_permutexvar_epi8(spread, source));
-    }
+    int x = 0;
+    for (; x + 16 <= width; x += 16)
+        spreadPixels(dst + 4 * x, src + 3 * x, _cvtu64_mask64(LowBits(48)), _cvtu64_mask64(kColourBytes));
+    const int count = width - x;
+    if (count > 0)
+        spreadPixels(dst + 4 * x, src + 3 * x, _cvtu64_mask64(LowBits(3 * count)),
+                     _cvtu64_mask64(kColourBytes & LowBits(4 * count)));
 }
 
 PELLORY_AVX512 void rowToThreeBytesAvx512(uint8_t *__restrict dst, const uint8_t *__restrict src, int width)
 {
-    const __m512i pack = _mm512_load_si512(kPackIndex.data());
-    for (int x = 0; x < width; x += 16) {
-        const int count = std::min(16, width - x);
-        const __m512i source = _mm512_maskz_loadu_epi32(_cvtu32_mask16(static_cast<uint32_t>(LowBits(count))),
-                                                        src + 4 * x);
-        _mm512_mask_storeu_epi8(dst + 3 * x, _cvtu64_mask64(LowBits(3 * count)),
-                                _mm512_permutexvar_epi8(pack, source));
-    }
+    int x = 0;
+    for (; x + 16 <= width; x += 16)
+        packPixels(dst + 3 * x, src + 4 * x, _cvtu32_mask16(0xFFFF), _cvtu64_mask64(LowBits(48)));
+    const int count = width - x;
+    if (count > 0)
+        packPixels(dst + 3 * x, src + 4 * x, _cvtu32_mask16(static_cast<uint32_t>(LowBits(count))),
+                   _cvtu64_mask64(LowBits(3 * count)));
 }
 
 } // namespace pellory::sys
