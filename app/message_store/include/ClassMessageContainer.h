@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The in-memory store of all messages: a fixed table of slots filled in order
@@ -17,7 +18,7 @@ public:
     ClassMessageContainer();
 
     // Note the order: the category mark first, the body second. False when full.
-    bool AddMessage(const std::u16string &Identify, const std::u16string &Message);
+    bool AddMessage(std::u16string_view Identify, std::u16string_view Message);
 
     std::int32_t GetCountTotalMessage() const;
     std::int32_t GetCountFiltredMessage() const;

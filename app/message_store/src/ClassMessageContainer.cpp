@@ -4,14 +4,14 @@
 
 ClassMessageContainer::ClassMessageContainer() : Records(Capacity) {}
 
-bool ClassMessageContainer::AddMessage(const std::u16string &Identify,
-                                       const std::u16string &Message)
+bool ClassMessageContainer::AddMessage(std::u16string_view Identify,
+                                       std::u16string_view Message)
 {
     if (Count >= Capacity)
         return false;
     MessageRecord &slot = Records[static_cast<std::size_t>(Count)];
-    slot.Message = Message;
-    slot.Identify = Identify;
+    slot.Message.assign(Message);
+    slot.Identify.assign(Identify);
     ++Count;
     return true;
 }
