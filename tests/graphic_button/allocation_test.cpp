@@ -100,7 +100,9 @@ TEST_F(ButtonAllocations, NoneWithoutTheLibrary)
               0);
 }
 
-TEST_F(ButtonAllocations, NoneBeyondWhatTheLibraryItselfAllocates)
+// Steady redrawing: the library creates and frees its device context and
+// work bitmap in every call, and the system layer recycles their memory.
+TEST_F(ButtonAllocations, NoneWhileRedrawing)
 {
     requireLibrary();
     ClassGraphicButton button(*library);
@@ -110,19 +112,13 @@ TEST_F(ButtonAllocations, NoneBeyondWhatTheLibraryItselfAllocates)
     button.MouseMove(442, 42); // binds the functions
     button.Render(surface.dc());
 
-    SpriteSize size{0, 0};
-    const std::int32_t handle = button.SpriteHandle();
-    const long direct = allocationsDuring([&] {
-        library->GetGUIResourceSize(handle, &size);
-        library->RenderGUISMS(handle, surface.dc(), 410, 10, 70);
-    });
-    const long throughButton = allocationsDuring([&] {
-        button.MouseMove(442, 42);
-        button.Render(surface.dc());
-    });
-    EXPECT_EQ(throughButton, direct);
-    RecordProperty("library_allocations_per_render", static_cast<int>(direct));
-    EXPECT_EQ(allocationsDuring([&] { button.MouseMove(446, 46); }), 0);
+    EXPECT_EQ(allocationsDuring([&] {
+                  for (const float x : {442.0f, 446.0f, 459.0f, 300.0f}) {
+                      button.MouseMove(x, 42);
+                      button.Render(surface.dc());
+                  }
+              }),
+              0);
 }
 
 } // namespace

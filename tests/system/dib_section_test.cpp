@@ -53,6 +53,24 @@ TEST_F(DibSectionTest, NewSectionIsZeroed)
     EXPECT_TRUE(std::equal(zeros.begin(), zeros.end(), dib.bits));
 }
 
+// Freed sections' memory is reused for the next one of the same size; it
+// must still come back zeroed, whatever the freed one held.
+TEST_F(DibSectionTest, SectionAfterAFreedDirtyOneIsZeroed)
+{
+    for (int round = 0; round < 3; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        {
+            MemoryDib dirty(64, 64);
+            ASSERT_NE(dirty.bits, nullptr);
+            std::fill(dirty.bits, dirty.bits + 192 * 64, BYTE{0xA5});
+        }
+        MemoryDib dib(64, 64);
+        ASSERT_NE(dib.bits, nullptr);
+        const std::vector<BYTE> zeros(192 * 64, 0);
+        EXPECT_TRUE(std::equal(zeros.begin(), zeros.end(), dib.bits));
+    }
+}
+
 TEST_F(DibSectionTest, TopDownThirtyTwoBitSectionKeepsTopRowFirst)
 {
     WindowSurface window(2, 2);

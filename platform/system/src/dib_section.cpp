@@ -6,7 +6,6 @@
 
 #include <climits>
 #include <cstdint>
-#include <cstdlib>
 
 namespace pellory::sys {
 namespace {
@@ -63,11 +62,12 @@ HBITMAP createDibSection(const BITMAPINFO *info, UINT usage, void **bitsOut, HAN
     if (!layout || creationMustFail(SYS_RESOURCE_DIB_SECTION))
         return nullptr;
     // Zeroed like a fresh section on Windows, so unblitted rows read as black.
-    BYTE *bits = static_cast<BYTE *>(std::calloc(static_cast<size_t>(layout->size), 1));
+    const auto size = static_cast<std::size_t>(layout->size);
+    BYTE *bits = takeZeroedDibBits(size);
     if (bits == nullptr)
         return nullptr;
     BitmapObject bitmap;
-    bitmap.bits.reset(bits);
+    bitmap.bits = std::unique_ptr<BYTE, RecycleBits>(bits, RecycleBits{size});
     bitmap.surface = surfaceOver(bits, *layout);
     auto lock = gdiLock();
     const GdiHandle handle = GdiTable::instance().add(std::move(bitmap));

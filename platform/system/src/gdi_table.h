@@ -7,11 +7,12 @@
 #ifndef PELLORY_SYSTEM_GDI_TABLE_H
 #define PELLORY_SYSTEM_GDI_TABLE_H
 
+#include "dib_bits_pool.h"
 #include "surface.h"
 #include "system_services.h"
 
+#include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -22,12 +23,13 @@ namespace pellory::sys {
 
 using GdiHandle = std::uintptr_t;
 
-struct FreeBits {
-    void operator()(BYTE *bits) const { std::free(bits); }
+struct RecycleBits {
+    std::size_t size = 0;
+    void operator()(BYTE *bits) const { recycleDibBits(bits, size); }
 };
 
 struct BitmapObject {
-    std::unique_ptr<BYTE, FreeBits> bits; // empty for the stock bitmap
+    std::unique_ptr<BYTE, RecycleBits> bits; // empty for the stock bitmap
     Surface surface;
     GdiHandle selectedInto = 0;
     // Deleted while selected: freed as soon as its DC lets go of it.
