@@ -12,20 +12,6 @@ std::u16string utf16(const std::filesystem::path &path)
     return path.u16string();
 }
 
-TempFolder::TempFolder()
-{
-    std::string pattern = (std::filesystem::temp_directory_path() / "pellory-button-XXXXXX");
-    if (mkdtemp(pattern.data()) != nullptr)
-        path_ = pattern;
-}
-
-TempFolder::~TempFolder()
-{
-    std::error_code ignored;
-    if (!path_.empty())
-        std::filesystem::remove_all(path_, ignored);
-}
-
 void ButtonTest::requireLibrary()
 {
     if (builtLibraryFolder().empty())

@@ -13,23 +13,11 @@
 #include "class_graphic_button.h"
 #include "drawing_surface.h"
 #include "sprite_file.h"
+#include "temp_folder.h"
 
 // The folder holding the built sprite library; empty when it was not built.
 std::u16string builtLibraryFolder();
 std::u16string utf16(const std::filesystem::path &path);
-
-// A fresh folder under the system's temporary folder, removed with its content.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder &) = delete;
-    TempFolder &operator=(const TempFolder &) = delete;
-    const std::filesystem::path &path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
 
 class ButtonTest : public ::testing::Test {
 protected:

@@ -1,6 +1,6 @@
 #include "LoadedRecords.h"
 #include "MessageDatabaseReader.h"
-#include "TempFolder.h"
+#include "temp_folder.h"
 
 #include <gtest/gtest.h>
 
