@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <iconv.h>
+
 #include <string>
+#include <vector>
 
 namespace pellory::test {
 namespace {
@@ -27,6 +30,60 @@ TEST(CodePageTest, BytesDecodeToTheirWindows1251Characters)
     for (const Case &c : cases)
         EXPECT_EQ(static_cast<int>(decodeByte(c.byte)), static_cast<int>(c.expected))
             << "byte 0x" << std::hex << int(c.byte);
+}
+
+// The expected text straight from iconv; 0x98, which Windows-1251 leaves
+// undefined, is U+FFFD.
+std::u16string iconvDecoded(const std::string &bytes)
+{
+    std::string defined = bytes;
+    for (char &c : defined)
+        if (static_cast<unsigned char>(c) == 0x98)
+            c = '?';
+    std::u16string out(defined.size(), u'\0');
+    iconv_t cd = iconv_open("UTF-16LE", "CP1251");
+    EXPECT_NE(cd, reinterpret_cast<iconv_t>(-1));
+    char *in = defined.data();
+    char *to = reinterpret_cast<char *>(out.data());
+    size_t inLeft = defined.size(), outLeft = out.size() * 2;
+    EXPECT_NE(iconv(cd, &in, &inLeft, &to, &outLeft), static_cast<size_t>(-1));
+    iconv_close(cd);
+    for (size_t i = 0; i < bytes.size(); ++i)
+        if (static_cast<unsigned char>(bytes[i]) == 0x98)
+            out[i] = u'\uFFFD';
+    return out;
+}
+
+// Long texts are decoded a block at a time; every byte must come out right at
+// every position of a block, in blocks of Russian letters and mixed ones.
+TEST(CodePageTest, LongTextsDecodeAsIconvDoes)
+{
+    std::vector<std::string> texts;
+    for (int shift = 0; shift < 16; ++shift) {
+        std::string everyByte(static_cast<size_t>(shift), 'x');
+        for (int b = 1; b < 256; ++b)
+            everyByte += static_cast<char>(b);
+        texts.push_back(everyByte);
+    }
+    std::string russian;
+    unsigned seed = 12345;
+    for (int i = 0; i < 4096; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        const unsigned r = (seed >> 16) % 100;
+        russian += static_cast<char>(r < 80 ? 0xC0 + r % 64 : r < 95 ? 0x20 + r % 90 : 0x80 + r % 64);
+    }
+    texts.push_back(russian);
+    for (const std::string &text : texts) {
+        std::u16string got(text.size(), u'\0');
+        ASSERT_EQ(MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                      got.data(), static_cast<int>(got.size())),
+                  static_cast<int>(text.size()));
+        const std::u16string expected = iconvDecoded(text);
+        for (size_t i = 0; i < text.size(); ++i)
+            ASSERT_EQ(static_cast<int>(got[i]), static_cast<int>(expected[i]))
+                << "byte 0x" << std::hex << int(static_cast<unsigned char>(text[i])) << " at "
+                << std::dec << i;
+    }
 }
 
 TEST(CodePageTest, EveryDefinedByteSurvivesTheRoundTrip)
