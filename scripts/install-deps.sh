@@ -11,6 +11,7 @@ packages=(
   xvfb xauth xfonts-base xdotool xclip x11-utils x11-apps imagemagick python3 python3-pil
   fonts-dejavu-core desktop-file-utils dpkg-dev file
   xdg-utils
+  qt6-translations-l10n weston xwayland
 )
 
 missing=()

@@ -2,6 +2,8 @@
 
 #include <QImageReader>
 
+#include "forms/failure_reason.h"
+
 namespace forms {
 
 PictureError::PictureError(const QString &file, const QString &reason)
@@ -14,7 +16,7 @@ QImage loadPicture(const QString &file)
     QImageReader reader(file);
     const QImage picture = reader.read();
     if (picture.isNull())
-        throw PictureError(file, reader.errorString());
+        throw PictureError(file, pictureFailureReason(file));
     return picture.convertToFormat(QImage::Format_RGB32);
 }
 

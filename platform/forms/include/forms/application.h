@@ -6,7 +6,8 @@
 
 namespace forms {
 
-// A QApplication that gives the program its title and turns an exception
+// A QApplication that gives the program its title, has Qt's own texts in
+// Russian (when the system has Qt's translations), and turns an exception
 // escaping any event handler into the uncaught-error report (message box,
 // then the program ends with a non-zero status). Create exactly one, first.
 class Application : public QApplication {
