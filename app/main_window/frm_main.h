@@ -16,6 +16,7 @@
 #include "shell_targets.h"
 #include "sprite_library.h"
 
+class ProgramPlaces;
 class QTimer;
 
 namespace forms {
@@ -94,7 +95,7 @@ private:
 
     // Startup steps.
     bool createButtons();
-    void setSkinPictures(const QString &skinName);
+    void setSkinPictures(const ProgramPlaces &places, const QString &skinName);
     void readMessages();
 
     // Browsing.

@@ -11,6 +11,7 @@
 #include "forms/program.h"
 #include "forms/single_line_text_box.h"
 #include "main_window_layout.h"
+#include "program_places.h"
 #include "startup_files.h"
 
 namespace {
@@ -31,13 +32,14 @@ void frmMain::Form_Load()
     // The store is still empty: the nested change handling leaves the box
     // empty and puts the greeting into the message area.
     txtSmsN->setText(QString());
-    const QString skinName = readSkinName(programFolder_);
+    const ProgramPlaces places = ProgramPlaces::of(programFolder_);
+    const QString skinName = readSkinName(places);
     if (!createButtons()) {
         forms::messageBox(IntegrityMessage, forms::MessageIcon::Critical);
         forms::endProgram(IntegrityExitStatus);
         return;
     }
-    setSkinPictures(skinName);
+    setSkinPictures(places, skinName);
     readMessages();
     Timer1->start();
 }
@@ -54,13 +56,13 @@ bool frmMain::createButtons()
     return true;
 }
 
-void frmMain::setSkinPictures(const QString &skinName)
+void frmMain::setSkinPictures(const ProgramPlaces &places, const QString &skinName)
 {
-    setPicture(forms::loadPicture(skinPicture(programFolder_, skinName, "background.jpg")));
+    setPicture(forms::loadPicture(skinPicture(places, skinName, "background.jpg")));
     const std::pair<forms::CommandButton *, const char *> faces[] = {
         {cmdRnd, "random.jpg"}, {cmdSend, "send.jpg"}, {cmdRight, "right.jpg"}, {cmdLeft, "left.jpg"}};
     for (const auto &[button, file] : faces)
-        button->setPicture(forms::loadPicture(skinPicture(programFolder_, skinName, file)));
+        button->setPicture(forms::loadPicture(skinPicture(places, skinName, file)));
 }
 
 void frmMain::readMessages()

@@ -4,7 +4,8 @@
 #include <algorithm>
 
 #include "forms/errors.h"
-#include "skin_setting.h"
+#include "forms/failure_reason.h"
+#include "program_places.h"
 #include "windows.h"
 
 namespace {
@@ -37,10 +38,9 @@ QString spriteFile(const QString &programFolder, int buttonIndex)
     return programFolder + QStringLiteral("/Data/but%1.dat").arg(buttonIndex + 1);
 }
 
-QString skinPicture(const QString &programFolder, const QString &skinName, const char *picture)
+QString skinPicture(const ProgramPlaces &places, const QString &skinName, const char *picture)
 {
-    return programFolder + QStringLiteral("/skins/") + skinName + QLatin1Char('/') +
-           QLatin1String(picture);
+    return places.skinFolder(skinName) + QLatin1Char('/') + QLatin1String(picture);
 }
 
 QString messageDatabaseFile(const QString &programFolder)
@@ -53,13 +53,15 @@ QString iconFile(const QString &programFolder)
     return programFolder + QStringLiteral("/pellory.png");
 }
 
-QString readSkinName(const QString &programFolder)
+QString readSkinName(const ProgramPlaces &places)
 {
-    const QString path = settingsFilePath(programFolder);
+    const QString path = places.settingsFileToRead();
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        const QString reason = forms::readingFailureReason(path);
         throw forms::Error(QStringLiteral("Не удалось открыть файл настроек %1: %2")
-                               .arg(path, file.errorString()));
+                               .arg(path, reason.isEmpty() ? file.errorString() : reason));
+    }
     if (file.atEnd())
         throw forms::Error(QStringLiteral("Файл настроек %1 пуст: в нём нет имени скина").arg(path));
     return decodeAnsi(withoutLineEnd(file.readLine()));

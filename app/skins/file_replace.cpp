@@ -4,18 +4,12 @@
 #include <QFile>
 
 #include <cerrno>
-#include <cstring>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-QString systemError(const char *step, int error)
-{
-    return QStringLiteral("%1: %2").arg(QString::fromLatin1(step), QString::fromLocal8Bit(std::strerror(error)));
-}
 
 // The temporary file until it has been renamed into place: closed and removed
 // on every early return.
@@ -66,17 +60,20 @@ mode_t modeForReplacement(const QByteArray &path)
     return 0666 & ~mask;
 }
 
-bool writeAll(int fd, std::string_view bytes)
+// 0, or the error number; a write that takes nothing means a full disk.
+int writeAll(int fd, std::string_view bytes)
 {
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
         if (written < 0 && errno == EINTR)
             continue;
-        if (written <= 0)
-            return false;
+        if (written < 0)
+            return errno;
+        if (written == 0)
+            return ENOSPC;
         bytes.remove_prefix(static_cast<size_t>(written));
     }
-    return true;
+    return 0;
 }
 
 // Makes the rename itself survive a power loss; the new content is already
@@ -94,23 +91,40 @@ void syncFolderOf(const QByteArray &path)
 
 } // namespace
 
-std::optional<QString> replaceFileContents(const QString &path, std::string_view bytes)
+int replaceFileContents(const QString &path, std::string_view bytes)
 {
     const QByteArray nativePath = QFile::encodeName(path);
     TemporaryFile temporary(nativePath);
     if (const int error = temporary.creationError())
-        return systemError("cannot create a temporary file", error);
+        return error;
     if (::fchmod(temporary.fd(), modeForReplacement(nativePath)) != 0)
-        return systemError("cannot set the file permissions", errno);
-    if (!writeAll(temporary.fd(), bytes))
-        return systemError("cannot write", errno);
+        return errno;
+    if (const int error = writeAll(temporary.fd(), bytes))
+        return error;
     if (::fsync(temporary.fd()) != 0)
-        return systemError("cannot flush to disk", errno);
+        return errno;
     if (temporary.close() != 0)
-        return systemError("cannot close", errno);
+        return errno;
     if (::rename(temporary.name(), nativePath.constData()) != 0)
-        return systemError("cannot replace the file", errno);
+        return errno;
     temporary.markRenamed();
     syncFolderOf(nativePath);
-    return std::nullopt;
+    return 0;
+}
+
+int createFolders(const QString &folder)
+{
+    const QByteArray path = QFile::encodeName(folder);
+    for (qsizetype end = path.indexOf('/', 1); ; end = path.indexOf('/', end + 1)) {
+        const QByteArray step = end < 0 ? path : path.left(end);
+        if (::mkdir(step.constData(), 0700) != 0 && errno != EEXIST)
+            return errno;
+        struct stat info {};
+        if (::stat(step.constData(), &info) != 0)
+            return errno;
+        if (!S_ISDIR(info.st_mode))
+            return ENOTDIR;
+        if (end < 0)
+            return 0;
+    }
 }

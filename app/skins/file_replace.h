@@ -4,11 +4,15 @@
 
 #include <QString>
 
-#include <optional>
 #include <string_view>
 
 // Writes `bytes` to a temporary file beside `path`, flushes it to disk and
-// renames it over `path`. On failure the old file is left as it was, the
-// temporary file is removed, and the reason is returned (English, from the
-// system's error text); on success the result is empty.
-std::optional<QString> replaceFileContents(const QString &path, std::string_view bytes);
+// renames it over `path`. Returns 0, or the error number (errno) of the step
+// that failed, in which case the old file is left as it was and the temporary
+// file is removed.
+int replaceFileContents(const QString &path, std::string_view bytes);
+
+// Creates `folder` (absolute) and the folders above it that are missing, for
+// the owner only. Returns 0, or the error number of the step that failed
+// (ENOTDIR when a file stands where a folder must be).
+int createFolders(const QString &folder);

@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QScreen>
 
+#include <algorithm>
+
 #include "forms/command_button.h"
 #include "forms/fonts.h"
 #include "forms/image.h"
@@ -58,7 +60,7 @@ frmSkin *frmSkin::openInstance()
     return theChooser().data();
 }
 
-frmSkin::frmSkin(const QString &programFolder) : programFolder_(programFolder)
+frmSkin::frmSkin(const QString &programFolder) : places_(ProgramPlaces::of(programFolder))
 {
     // Closing discards the list and the preview; the next opening starts afresh.
     setAttribute(Qt::WA_DeleteOnClose);
@@ -99,22 +101,25 @@ void frmSkin::centreOnScreen()
     }
 }
 
-QString frmSkin::skinFolder(const QString &skinName) const
-{
-    return programFolder_ + QStringLiteral("/skins/") + skinName;
-}
-
 void frmSkin::Form_Load()
 {
-    try {
-        Dir1_.setPath(programFolder_ + QStringLiteral("/skins/"));
-    } catch (const forms::Error &) {
-        return; // no skins folder: nothing to choose from, but nothing to end the program for
+    QStringList names;
+    for (const QString &folder : places_.skinsFolders()) {
+        try {
+            Dir1_.setPath(folder + u'/');
+        } catch (const forms::Error &) {
+            continue; // no skins folder there: nothing to choose from, but nothing to end the program for
+        }
+        for (int index = 0; index < Dir1_.count(); ++index) {
+            const QString &path = Dir1_.item(index);
+            names.append(path.mid(path.lastIndexOf(u'/') + 1));
+        }
     }
-    for (int index = 0; index < Dir1_.count(); ++index) {
-        const QString &path = Dir1_.item(index);
-        lstSkins_->addItem(path.mid(path.lastIndexOf(u'/') + 1));
-    }
+    // A user's skin hides the bundled one of the same name: it is one entry.
+    names.removeDuplicates();
+    std::stable_sort(names.begin(), names.end(), forms::folderNameComesBefore);
+    for (const QString &name : names)
+        lstSkins_->addItem(name);
 }
 
 void frmSkin::closeEvent(QCloseEvent *event)
@@ -127,7 +132,7 @@ void frmSkin::closeEvent(QCloseEvent *event)
 
 void frmSkin::lstSkins_Click()
 {
-    const QString shot = skinFolder(lstSkins_->highlightedText()) + QStringLiteral("/shot.jpg");
+    const QString shot = places_.skinFolder(lstSkins_->highlightedText()) + QStringLiteral("/shot.jpg");
     try {
         imgShot_->setPicture(forms::loadPicture(shot));
     } catch (const forms::PictureError &) {
@@ -141,7 +146,7 @@ void frmSkin::cmdSelect_Click()
     const QString skinName = lstSkins_->highlightedText();
     if (skinName.isEmpty())
         return;
-    if (const std::optional<QString> failure = saveSkinSetting(programFolder_, skinName)) {
+    if (const std::optional<QString> failure = saveSkinSetting(places_, skinName)) {
         forms::messageBox(*failure, forms::MessageIcon::Critical);
         return;
     }

@@ -1,6 +1,7 @@
 // The skin chooser dialog: lists the skin folders below the program folder's
-// "skins" folder, previews the highlighted one and writes the chosen name into
-// options.dat, which the main window reads at its next start.
+// "skins" folder (and, for an installed copy, the user's own skins folder),
+// previews the highlighted one and writes the chosen name into options.dat,
+// which the main window reads at its next start.
 //
 // There is at most one chooser at a time. It has no owner and is not modal,
 // so the main window stays usable while it is open. Open it through
@@ -15,6 +16,7 @@
 
 #include "forms/directory_list.h"
 #include "forms/form.h"
+#include "program_places.h"
 
 namespace forms {
 class CommandButton;
@@ -43,13 +45,12 @@ private:
 
     void createControls();
     void centreOnScreen();
-    QString skinFolder(const QString &skinName) const;
 
     void lstSkins_Click();
     void cmdSelect_Click();
     void cmdExit_Click();
 
-    const QString programFolder_;
+    const ProgramPlaces places_;
     forms::ListBox *lstSkins_ = nullptr;
     forms::Shape *shpPic_ = nullptr;
     forms::Image *imgShot_ = nullptr;

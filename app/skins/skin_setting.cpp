@@ -1,13 +1,23 @@
 #include "skin_setting.h"
 
 #include "file_replace.h"
+#include "forms/failure_reason.h"
+#include "program_places.h"
 
 #include <windows.h>
 
-QString settingsFilePath(const QString &programFolder)
+namespace {
+
+// 0, or the error number of what kept the settings file from being replaced.
+int writeSetting(const ProgramPlaces &places, const std::string &content)
 {
-    return programFolder + QStringLiteral("/options.dat");
+    if (!places.isPortable())
+        if (const int error = createFolders(places.userSettingsFolder()))
+            return error;
+    return replaceFileContents(places.settingsFileToWrite(), content);
 }
+
+} // namespace
 
 std::optional<std::string> encodeSkinSetting(const QString &skinName)
 {
@@ -23,14 +33,13 @@ std::optional<std::string> encodeSkinSetting(const QString &skinName)
     return bytes + "\r\n";
 }
 
-std::optional<QString> saveSkinSetting(const QString &programFolder, const QString &skinName)
+std::optional<QString> saveSkinSetting(const ProgramPlaces &places, const QString &skinName)
 {
     const std::optional<std::string> content = encodeSkinSetting(skinName);
     if (!content)
         return QStringLiteral("Имя скина \"%1\" нельзя записать в файл настроек.").arg(skinName);
-    const QString path = settingsFilePath(programFolder);
-    if (const std::optional<QString> failure = replaceFileContents(path, *content))
+    if (const int error = writeSetting(places, *content))
         return QStringLiteral("Не удалось сохранить настройки в файл \"%1\" (%2). Прежний выбор скина сохранён.")
-            .arg(path, *failure);
+            .arg(places.settingsFileToWrite(), forms::systemErrorReason(error));
     return std::nullopt;
 }

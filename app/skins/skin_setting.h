@@ -7,13 +7,14 @@
 #include <optional>
 #include <string>
 
-QString settingsFilePath(const QString &programFolder);
+class ProgramPlaces;
 
 // The file's bytes for a skin name, or nothing when the name could not be read
 // back as the same folder name: empty, holding a line break, or holding a
 // character that the code page has no byte for.
 std::optional<std::string> encodeSkinSetting(const QString &skinName);
 
-// Replaces options.dat in the program folder with the skin name. On failure
-// the old file is untouched and the result says why, for the user to read.
-std::optional<QString> saveSkinSetting(const QString &programFolder, const QString &skinName);
+// Replaces the settings file of `places` with the skin name, creating the
+// user's settings folder first when it is missing. On failure the old file is
+// untouched and the result says why, in Russian, for the user to read.
+std::optional<QString> saveSkinSetting(const ProgramPlaces &places, const QString &skinName);

@@ -12,7 +12,7 @@ endif()
 
 set(folder ${prefix}/lib/pellory)
 foreach(file
-    ${folder}/options.dat ${folder}/license.txt ${folder}/pellory.png
+    ${folder}/options.dat ${folder}/license.txt ${folder}/pellory.png ${folder}/installed.txt
     ${folder}/skins/skinruls.7z ${folder}/skins/Classic/shot.jpg ${folder}/Data/but6.dat
     ${prefix}/share/applications/pellory.desktop
     ${prefix}/share/icons/hicolor/256x256/apps/pellory.png

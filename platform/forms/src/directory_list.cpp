@@ -8,16 +8,12 @@
 #include "forms/program.h"
 
 namespace forms {
-namespace {
 
-// By name ignoring case; names equal but for case in a stable order.
-bool comesBefore(const QString &a, const QString &b)
+bool folderNameComesBefore(const QString &a, const QString &b)
 {
     const int folded = a.compare(b, Qt::CaseInsensitive);
     return folded != 0 ? folded < 0 : a < b;
 }
-
-} // namespace
 
 void DirectoryList::setPath(const QString &folder)
 {
@@ -25,7 +21,7 @@ void DirectoryList::setPath(const QString &folder)
     if (!info.isDir() || !info.isReadable())
         throw Error(QStringLiteral("Папка не найдена или недоступна: \"%1\"").arg(folder));
     QStringList names = QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
-    std::sort(names.begin(), names.end(), comesBefore);
+    std::sort(names.begin(), names.end(), folderNameComesBefore);
     const QString prefix = withoutTrailingSeparator(folder) == QStringLiteral("/")
                                ? QStringLiteral("/")
                                : withoutTrailingSeparator(folder) + u'/';

@@ -7,6 +7,10 @@
 
 namespace forms {
 
+// The order of the list: by name ignoring case; names equal but for case in a
+// stable order.
+bool folderNameComesBefore(const QString &a, const QString &b);
+
 // Lists the direct subfolders of a folder as full paths (the folder, one
 // separator, the subfolder's name), sorted by name ignoring case. Files and
 // hidden folders are not listed. Not a widget: nothing shows it.

@@ -1,0 +1,44 @@
+// Where this copy of the program keeps the user's skin choice and finds skins.
+//
+// A program folder the user can write is a portable copy: options.dat and the
+// skins live in it and nothing outside it is touched. An installed copy (a
+// folder the user cannot write, or one that carries the installation's marker
+// file, so that not even root writes below the install prefix) keeps the
+// choice in $XDG_CONFIG_HOME/pellory/options.dat and takes the user's own
+// skins from $XDG_DATA_HOME/pellory/skins/ before the bundled ones.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class ProgramPlaces {
+public:
+    // Decides for `programFolder` now, from the disk and the environment.
+    static ProgramPlaces of(const QString &programFolder);
+    // The marker file the installation puts into the program folder.
+    static const char *installedMarkerName();
+
+    const QString &programFolder() const { return programFolder_; }
+    bool isPortable() const { return portable_; }
+
+    // The settings file startup reads: the user's when it exists (installed
+    // copies only), else the program folder's.
+    QString settingsFileToRead() const;
+    // The settings file the chooser writes, and the folder that must exist for it.
+    QString settingsFileToWrite() const;
+    QString userSettingsFolder() const { return userSettingsFolder_; }
+
+    // The folder of skin `skinName`: the user's own when there is one (installed
+    // copies only), else the program folder's, whether it exists or not.
+    QString skinFolder(const QString &skinName) const;
+    // The folders whose direct subfolders are skins, the user's last.
+    QStringList skinsFolders() const;
+
+private:
+    ProgramPlaces(QString programFolder, bool portable);
+
+    QString programFolder_;
+    bool portable_;
+    QString userSettingsFolder_;
+    QString userSkinsFolder_;
+};
