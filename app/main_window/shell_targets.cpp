@@ -7,9 +7,13 @@
 
 namespace {
 
+// Local targets are named with the platform's separator and executable
+// suffix; on Linux a "\" would be part of a file name.
 #if defined(_WIN32)
+#define PELLORY_SEPARATOR "\\"
 #define PELLORY_EXECUTABLE_SUFFIX ".exe"
 #else
+#define PELLORY_SEPARATOR "/"
 #define PELLORY_EXECUTABLE_SUFFIX ""
 #endif
 
@@ -20,10 +24,10 @@ struct TargetEntry {
 };
 
 constexpr std::array<TargetEntry, 11> Targets{{
-    {ShellTarget::SendProgram, true, "\\send" PELLORY_EXECUTABLE_SUFFIX},
-    {ShellTarget::UpdateProgram, true, "\\update" PELLORY_EXECUTABLE_SUFFIX},
-    {ShellTarget::HelpFile, true, "\\FILES\\help.chm"},
-    {ShellTarget::LicenceText, true, "\\license.txt"},
+    {ShellTarget::SendProgram, true, PELLORY_SEPARATOR "send" PELLORY_EXECUTABLE_SUFFIX},
+    {ShellTarget::UpdateProgram, true, PELLORY_SEPARATOR "update" PELLORY_EXECUTABLE_SUFFIX},
+    {ShellTarget::HelpFile, true, PELLORY_SEPARATOR "FILES" PELLORY_SEPARATOR "help.chm"},
+    {ShellTarget::LicenceText, true, PELLORY_SEPARATOR "license.txt"},
     {ShellTarget::Site, false, "https://pellory.example/"},
     {ShellTarget::NewSkins, false, "https://pellory.example/skins/"},
     {ShellTarget::DiscussionTopic, false, "https://forum.pellory.example/topic/discussion"},

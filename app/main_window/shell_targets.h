@@ -22,9 +22,9 @@ enum class ShellTarget {
 };
 
 // The text handed to the shell. A local target is the program folder
-// followed directly by its relative name, which begins with "\" (the system
-// layer reads it as the separator): no separator is added or removed, so a
-// program folder at the root gives a doubled one.
+// followed directly by its relative name, which begins with the platform's
+// separator: no separator is added or removed, so a program folder at the
+// root gives a doubled one.
 QString shellTargetText(ShellTarget target, const QString &programFolder);
 
 // Starts `target` with the verb "open" and the parameter "1", owned by

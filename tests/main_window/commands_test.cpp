@@ -41,10 +41,10 @@ TEST_P(ShellCommandTest, StartsItsTargetThroughTheShell)
 INSTANTIATE_TEST_SUITE_P(
     Items, ShellCommandTest,
     ::testing::Values(
-        CommandCase{"Send", &MainMenu::mnuSend, "\\send", true},
-        CommandCase{"Update", &MainMenu::mnuUpd, "\\update", true},
-        CommandCase{"Help", &MainMenu::mnuHelp, "\\FILES\\help.chm", true},
-        CommandCase{"Licence", &MainMenu::mnuLicense, "\\license.txt", true},
+        CommandCase{"Send", &MainMenu::mnuSend, "/send", true},
+        CommandCase{"Update", &MainMenu::mnuUpd, "/update", true},
+        CommandCase{"Help", &MainMenu::mnuHelp, "/FILES/help.chm", true},
+        CommandCase{"Licence", &MainMenu::mnuLicense, "/license.txt", true},
         CommandCase{"Site", &MainMenu::mnuSite, "https://pellory.example/", false},
         CommandCase{"NewSkins", &MainMenu::mnuNewSkin, "https://pellory.example/skins/", false},
         CommandCase{"Discussion", &MainMenu::mnuPres,
@@ -64,7 +64,7 @@ TEST_F(CommandTest, AtTheRootTheSeparatorIsDoubled)
     forms::setProgramFolder(QStringLiteral("/"));
     create().cmdSend->click();
     ASSERT_EQ(shellStarts.size(), 1u);
-    EXPECT_EQ(shellStarts[0].file, "/\\send");
+    EXPECT_EQ(shellStarts[0].file, "//send");
 }
 
 TEST_F(CommandTest, TheTargetGoesOverInWindows1251)
@@ -72,7 +72,7 @@ TEST_F(CommandTest, TheTargetGoesOverInWindows1251)
     forms::setProgramFolder(QStringLiteral("/opt/Программа"));
     create().menu.mnuLicense->trigger();
     ASSERT_EQ(shellStarts.size(), 1u);
-    EXPECT_EQ(shellStarts[0].file, "/opt/\xCF\xF0\xEE\xE3\xF0\xE0\xEC\xEC\xE0\\license.txt");
+    EXPECT_EQ(shellStarts[0].file, "/opt/\xCF\xF0\xEE\xE3\xF0\xE0\xEC\xEC\xE0/license.txt");
 }
 
 TEST_F(CommandTest, SendLeavesTheWindowAsItWas)

