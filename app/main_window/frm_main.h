@@ -7,6 +7,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "ClassMessageContainer.h"
 #include "class_graphic_button.h"
@@ -61,6 +62,7 @@ public:
     void Form_Paint() override;
     void Form_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y) override;
     void Form_MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y) override;
+    void Form_MouseLeave() override;
     void Timer1_Timer();
 
     void cmdLeft_Click();  // Previous
@@ -117,6 +119,10 @@ private:
     std::array<ClassGraphicButton, ButtonCount> Buttons;
     std::int32_t SelectedButton = -1;
     std::int32_t CurrentSmsN = 0;
+    // Where the system put the pointer when it left the client area. Where
+    // the system cannot follow the pointer outside the window (Wayland), it
+    // keeps reporting this position, which then means "far away".
+    std::optional<POINT> pointerLeftAt_;
 };
 
 #endif

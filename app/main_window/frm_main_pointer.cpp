@@ -13,6 +13,11 @@ std::u16string categoryMark(int buttonIndex)
 
 bool isButtonIndex(std::int32_t index) { return index >= 0 && index < frmMain::ButtonCount; }
 
+// A client point beyond every button's reach: all of them at their base opacity.
+constexpr float FarAway = -100000.0f;
+
+bool samePoint(const POINT &a, const POINT &b) { return a.x == b.x && a.y == b.y; }
+
 } // namespace
 
 void frmMain::Form_MouseMove(std::int16_t, std::int16_t, float X, float Y)
@@ -69,14 +74,32 @@ void frmMain::Form_Paint()
     }
 }
 
+// The glow fades at once, also where the system reports no pointer
+// positions outside the window.
+void frmMain::Form_MouseLeave()
+{
+    POINT pointer{};
+    if (GetCursorPos(&pointer))
+        pointerLeftAt_ = pointer;
+    Form_MouseMove(0, 0, FarAway, FarAway);
+}
+
 // Feeds the pointer to the buttons wherever it is, so the glow fades when it
 // leaves the window. The screen position is turned into client pixels by the
 // system rather than by a fixed frame offset, which would be wrong for any
-// other frame size.
+// other frame size. A position unchanged since the pointer left the client
+// area is a stale one (the system lost track of the pointer): far away.
 void frmMain::Timer1_Timer()
 {
     POINT pointer{};
-    if (!GetCursorPos(&pointer) || !ScreenToClient(hWnd(), &pointer))
+    if (!GetCursorPos(&pointer))
+        return;
+    if (pointerLeftAt_ && samePoint(*pointerLeftAt_, pointer)) {
+        Form_MouseMove(0, 0, FarAway, FarAway);
+        return;
+    }
+    pointerLeftAt_.reset();
+    if (!ScreenToClient(hWnd(), &pointer))
         return;
     Form_MouseMove(0, 0, static_cast<float>(pointer.x), static_cast<float>(pointer.y));
 }

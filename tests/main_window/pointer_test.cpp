@@ -1,6 +1,7 @@
 // The category buttons: hit testing of releases, selection and the filter
 // that follows, and the glow drawn on the window's surface after pointer
 // moves and timer ticks.
+#include <QCoreApplication>
 #include <QCursor>
 #include <algorithm>
 
@@ -101,6 +102,25 @@ TEST_F(PointerTest, ATickWithThePointerOutsideFadesEveryButton)
     tickWithPointerAt(QPoint(-200, -200));
     expectOpacities({30, 30, 30, 30, 30, 30});
     expectDrawnAt(0, 30);
+}
+
+// Where the system cannot follow the pointer outside the window (Wayland),
+// it goes on reporting the last position it knew, over a button.
+TEST_F(PointerTest, LeavingTheClientAreaFadesTheGlowUntilThePointerIsSeenElsewhere)
+{
+    QCursor::setPos(form->client()->mapToGlobal(buttonCentre(0)));
+    moveTo(buttonCentre(0));
+    expectOpacities({70, 30, 30, 30, 30, 30});
+
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(form->client(), &leave);
+    expectOpacities({30, 30, 30, 30, 30, 30});
+    expectDrawnAt(0, 30);
+    form->Timer1_Timer();
+    expectOpacities({30, 30, 30, 30, 30, 30});
+
+    tickWithPointerAt(buttonCentre(1));
+    expectOpacities({30, 70, 30, 30, 30, 30});
 }
 
 TEST_F(PointerTest, ASelectionShowsFullOpacityAtTheNextMove)

@@ -189,4 +189,9 @@ void ClientArea::mouseReleaseEvent(QMouseEvent *event)
     });
 }
 
+void ClientArea::leaveEvent(QEvent *)
+{
+    runGuarded("Form_MouseLeave", [this] { form_->Form_MouseLeave(); });
+}
+
 } // namespace forms

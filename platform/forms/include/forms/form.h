@@ -84,6 +84,9 @@ protected:
     // the held Shift/Ctrl/Alt keys. X, Y: client pixels.
     virtual void Form_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y);
     virtual void Form_MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y);
+    // The pointer left the client area (for a window outside it or for the
+    // desktop; not for one of the form's own controls).
+    virtual void Form_MouseLeave() {}
 
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
