@@ -14,6 +14,9 @@ set(folder ${prefix}/lib/pellory)
 foreach(file
     ${folder}/options.dat ${folder}/license.txt ${folder}/pellory.png ${folder}/installed.txt
     ${folder}/skins/skinruls.7z ${folder}/skins/Classic/shot.jpg ${folder}/Data/but6.dat
+    ${folder}/FILES/help.chm
+    ${prefix}/share/doc/pellory/copyright ${prefix}/share/doc/pellory/changelog.gz
+    ${prefix}/share/man/man1/pellory.1.gz
     ${prefix}/share/applications/pellory.desktop
     ${prefix}/share/icons/hicolor/256x256/apps/pellory.png
     ${prefix}/share/icons/hicolor/32x32/apps/pellory.png)
