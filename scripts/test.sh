@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets everything up, builds, and runs every test: the optimised build (unit,
-# GUI, exhaustive and end-to-end tests), the AddressSanitizer + UBSan build,
+# GUI, exhaustive and end-to-end tests), the Debian package installed and used
+# by a new user, the AddressSanitizer + UBSan build,
 # and a bounded run of every fuzzer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,6 +17,13 @@ echo "== optimised build"
 cmake --preset default -DPELLORY_WERROR=ON >/dev/null
 cmake --build --preset default -j "$jobs"
 ctest --preset default -j "$jobs"
+
+echo "== Debian package, installed and used by a new user"
+if [ "$(id -u)" -eq 0 ]; then
+  tests/package/deb_e2e.sh build/default
+else
+  echo "skipped: installing the package and creating a user need root"
+fi
 
 echo "== sanitizer build"
 cmake --preset asan -DPELLORY_WERROR=ON >/dev/null
