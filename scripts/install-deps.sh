@@ -12,7 +12,7 @@ packages=(
   fonts-dejavu-core desktop-file-utils dpkg-dev file
   xdg-utils
   qt6-translations-l10n weston xwayland
-  fp-utils-3.2.2 lintian
+  fp-utils-3.2.2 lintian procps
 )
 
 missing=()
