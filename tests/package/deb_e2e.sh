@@ -25,11 +25,17 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Everything the test user runs was started by this test.
+# Everything the test user runs was started by this test; the user can only be
+# removed once all of it has ended (helpers the viewer starts outlive it).
 stop_user_processes() {
-    local pids
-    pids=$(ps -u "$user" -o pid= 2>/dev/null) || return 0
-    [ -z "$pids" ] || kill $pids 2>/dev/null || true
+    local pids signal=TERM attempt
+    for attempt in $(seq 50); do
+        pids=$(ps -u "$user" -o pid= 2>/dev/null) || return 0
+        [ -n "$pids" ] || return 0
+        ((attempt < 30)) || signal=KILL
+        kill -s "$signal" $pids 2>/dev/null || true
+        sleep 0.1
+    done
 }
 
 source "$(dirname "$0")/../e2e/x_session.sh"
@@ -67,6 +73,8 @@ prefix_state() {
 }
 prefix_state >"$work/before"
 
+# A run that was killed may have left its user behind.
+userdel --remove "$user" 2>/dev/null || true
 useradd --create-home --shell /bin/bash "$user"
 home=$(getent passwd "$user" | cut -d: -f6)
 launcher=$(sed -n 's/^Exec=//p' /usr/share/applications/pellory.desktop)
