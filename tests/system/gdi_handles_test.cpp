@@ -1,6 +1,8 @@
 // Handle identity: a freed object's slot is used again, but never its handle.
 #include "gdi_test_support.h"
 
+#include "failing_operator_new.h"
+
 #include <set>
 #include <vector>
 
@@ -63,6 +65,19 @@ TEST_F(GdiHandlesTest, FullTableRefusesCreationsUntilAnObjectIsFreed)
     EXPECT_TRUE(DeleteObject(bitmap));
     for (HDC dc : dcs)
         ASSERT_TRUE(DeleteDC(dc));
+}
+
+// Deleting is what destructors do, so it must not allocate (and so cannot
+// throw): the table keeps room for every slot on its free list.
+TEST_F(GdiHandlesTest, DeletingManyObjectsAllocatesNothing)
+{
+    std::vector<HDC> dcs(1000);
+    for (HDC &dc : dcs)
+        ASSERT_NE(dc = CreateCompatibleDC(nullptr), nullptr);
+    pellory_test::FailAllocationAfter(0);
+    for (HDC dc : dcs)
+        EXPECT_TRUE(DeleteDC(dc));
+    EXPECT_FALSE(pellory_test::ClearAllocationFailure());
 }
 
 } // namespace

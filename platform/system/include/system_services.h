@@ -63,6 +63,8 @@ typedef enum SysResource {
 
 /* The next `count` creations of any kind in `kinds` (a mask of SysResource) fail. 0 clears. */
 SYSAPI void SysFailNextCreations(int kinds, int count);
+/* The creation of a kind in `kinds` that follows `skipped` successful ones fails, once. */
+SYSAPI void SysFailCreationAfter(int kinds, int skipped);
 /* GDI objects (DCs and bitmaps) alive now. */
 SYSAPI int SysLiveGdiObjectCount(void);
 /* Heap blocks handed out by HeapAlloc and not yet freed. */

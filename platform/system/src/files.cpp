@@ -15,6 +15,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <mutex>
+#include <new>
 #include <unordered_map>
 
 namespace pellory::sys {
@@ -92,7 +93,24 @@ HANDLE openForReading(const std::optional<std::string> &path, DWORD access, DWOR
         close(fd);
         return INVALID_HANDLE_VALUE;
     }
-    return FileTable::instance().add(fd);
+    try {
+        return FileTable::instance().add(fd);
+    } catch (...) {
+        close(fd);
+        throw;
+    }
+}
+
+// Running out of memory (path conversion, the handle table) fails the open
+// like any other error: nothing may escape a Win32 function.
+template <typename Path>
+HANDLE openGuarded(Path nativePath, DWORD access, DWORD share, DWORD disposition) noexcept
+{
+    try {
+        return openForReading(nativePath(), access, share, disposition);
+    } catch (const std::bad_alloc &) {
+        return INVALID_HANDLE_VALUE;
+    }
 }
 
 // Reads until `size` bytes arrived or the file ended; false on an error.
@@ -122,15 +140,15 @@ extern "C" {
 HANDLE WINAPI CreateFileA(LPCSTR lpFileName, DWORD dwDesiredAccess, DWORD dwShareMode,
                           LPSECURITY_ATTRIBUTES, DWORD dwCreationDisposition, DWORD, HANDLE)
 {
-    return openForReading(nativePathFromAnsi(lpFileName), dwDesiredAccess, dwShareMode,
-                          dwCreationDisposition);
+    return openGuarded([lpFileName] { return nativePathFromAnsi(lpFileName); }, dwDesiredAccess, dwShareMode,
+                       dwCreationDisposition);
 }
 
 HANDLE WINAPI CreateFileW(LPCWSTR lpFileName, DWORD dwDesiredAccess, DWORD dwShareMode,
                           LPSECURITY_ATTRIBUTES, DWORD dwCreationDisposition, DWORD, HANDLE)
 {
-    return openForReading(nativePathFromWide(lpFileName), dwDesiredAccess, dwShareMode,
-                          dwCreationDisposition);
+    return openGuarded([lpFileName] { return nativePathFromWide(lpFileName); }, dwDesiredAccess, dwShareMode,
+                       dwCreationDisposition);
 }
 
 BOOL WINAPI ReadFile(HANDLE hFile, LPVOID lpBuffer, DWORD nNumberOfBytesToRead,

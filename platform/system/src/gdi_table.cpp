@@ -1,5 +1,7 @@
 #include "gdi_table.h"
 
+#include <new>
+
 namespace pellory::sys {
 
 std::unique_lock<std::mutex> gdiLock()
@@ -29,8 +31,8 @@ GdiHandle GdiTable::insert(Object object)
         index = free_.back();
         free_.pop_back();
     } else if (slotCount_ < kSlotLimit) {
-        if (slotCount_ % kBlockSize == 0)
-            blocks_.push_back(std::make_unique<Slot[]>(kBlockSize));
+        if (slotCount_ % kBlockSize == 0 && !grow())
+            return 0;
         index = slotCount_++;
     } else {
         return 0;
@@ -39,6 +41,19 @@ GdiHandle GdiTable::insert(Object object)
     fresh.object = std::move(object);
     ++liveCount_;
     return ((GdiHandle{fresh.generation} << kSlotBits) | index) << 2;
+}
+
+// Room for a block of slots, and room on the free list for all of them, so
+// that erasing (DeleteObject, DeleteDC) never allocates and cannot fail.
+bool GdiTable::grow()
+{
+    try {
+        free_.reserve(slotCount_ + kBlockSize);
+        blocks_.push_back(std::make_unique<Slot[]>(kBlockSize));
+        return true;
+    } catch (const std::bad_alloc &) {
+        return false;
+    }
 }
 
 GdiHandle GdiTable::add(BitmapObject bitmap) { return insert(std::move(bitmap)); }

@@ -50,7 +50,7 @@ class GdiTable {
 public:
     static GdiTable &instance();
 
-    // 0 when the table is full; the object is then dropped.
+    // 0 when the table is full or out of memory; the object is then dropped.
     GdiHandle add(BitmapObject bitmap);
     GdiHandle add(DcObject dc);
     BitmapObject *bitmap(GdiHandle handle);
@@ -89,6 +89,7 @@ private:
     static constexpr uint32_t kBlockSize = uint32_t{1} << kBlockBits;
     Slot &slot(uint32_t index) { return blocks_[index >> kBlockBits][index & (kBlockSize - 1)]; }
 
+    bool grow();
     GdiHandle insert(Object object);
     Object *find(GdiHandle handle);
     template <typename T> T *findAs(GdiHandle handle);

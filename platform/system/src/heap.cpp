@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <mutex>
+#include <new>
 #include <unordered_set>
 
 namespace pellory::sys {
@@ -42,9 +43,16 @@ LPVOID WINAPI HeapAlloc(HANDLE hHeap, DWORD dwFlags, SIZE_T dwBytes)
     void *block = (dwFlags & HEAP_ZERO_MEMORY) != 0 ? std::calloc(bytes, 1) : std::malloc(bytes);
     if (block == nullptr)
         return nullptr;
-    ProcessHeap &heap = processHeap();
-    std::lock_guard guard(heap.mutex);
-    heap.blocks.insert(block);
+    // Out of memory for the bookkeeping is out of memory for the caller:
+    // nothing may escape a Win32 function.
+    try {
+        ProcessHeap &heap = processHeap();
+        std::lock_guard guard(heap.mutex);
+        heap.blocks.insert(block);
+    } catch (const std::bad_alloc &) {
+        std::free(block);
+        return nullptr;
+    }
     return block;
 }
 
