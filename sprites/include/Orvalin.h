@@ -10,7 +10,9 @@
 /* The one export decoration: everything else in the library stays hidden. */
 #if defined(_WIN32)
 #if defined(ORVALIN_BUILD)
-#define ORVALIN_EXTERN __declspec(dllexport)
+/* Orvalin.def names the exports and their ordinals; dllexport would add
+ * decorated duplicates of the 32-bit names. */
+#define ORVALIN_EXTERN
 #else
 #define ORVALIN_EXTERN __declspec(dllimport)
 #endif

@@ -30,7 +30,7 @@ WorkBitmap::WorkBitmap(HDC target, int32_t width, int32_t height) : width_(width
         bitmap_ = nullptr;
     }
     if (bitmap_ == nullptr) {
-        DeleteObject(dc_);
+        DeleteDC(dc_);
         dc_ = nullptr;
         return;
     }
@@ -43,7 +43,7 @@ WorkBitmap::~WorkBitmap()
     if (!valid())
         return;
     SelectObject(dc_, replaced_);
-    DeleteObject(dc_);
+    DeleteDC(dc_);
     DeleteObject(bitmap_);
 }
 
