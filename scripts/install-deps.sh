@@ -13,7 +13,15 @@ packages=(
   xdg-utils
   qt6-translations-l10n weston xwayland
   fp-utils-3.2.2 lintian procps
+  mingw-w64 googletest wine wine64 wine32:i386
 )
+
+sudo_cmd=""
+[ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
+# wine32 (the 32-bit Windows tests) comes from the i386 architecture.
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  $sudo_cmd dpkg --add-architecture i386
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -21,8 +29,6 @@ for p in "${packages[@]}"; do
 done
 if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
-  sudo_cmd=""
-  [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
   $sudo_cmd apt-get -o DPkg::Lock::Timeout=600 update -qq
   DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}"
 fi

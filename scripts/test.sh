@@ -30,6 +30,9 @@ cmake --preset asan -DPELLORY_WERROR=ON >/dev/null
 cmake --build --preset asan -j "$jobs"
 ctest --preset asan -j "$jobs"
 
+echo "== Orvalin.dll for Windows (mingw-w64), its tests under Wine"
+scripts/test-windows.sh
+
 echo "== fuzzing, ${fuzz_seconds}s a target"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$jobs" --target fuzzers

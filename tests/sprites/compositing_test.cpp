@@ -40,23 +40,6 @@ TEST_F(CompositingTest, WorkedValuesOverTheDeviceContextAndOverTheCapture)
     }
 }
 
-TEST_F(CompositingTest, OpacityZeroDrawsNothingAndCreatesNothing)
-{
-    const int handle = LoadUniformSprite(2, 2, {9, 9, 9}, 255);
-    WindowSurface surface(4, 4, {50, 60, 70});
-    ASSERT_EQ(1, SetPalette(handle, surface.dc(), 0, 0));
-    // Any creation would fail now; opacity 0 must not try one.
-    SysFailNextCreations(SYS_RESOURCE_DC | SYS_RESOURCE_DIB_SECTION | SYS_RESOURCE_HEAP, 100);
-    EXPECT_EQ(1, RenderGUIResourceDC(handle, surface.dc(), 1, 1, 0));
-    EXPECT_EQ(1, RenderGUISMS(handle, surface.dc(), 1, 1, 0));
-    EXPECT_EQ(0, RenderGUIResourceDC(handle, nullptr, 1, 1, 0));
-    EXPECT_EQ(0, RenderGUISMS(handle, nullptr, 1, 1, 0));
-    SysFailNextCreations(0, 0);
-    for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 4; ++x)
-            EXPECT_EQ((Colour{50, 60, 70}), surface.At(x, y));
-}
-
 TEST_F(CompositingTest, NullDeviceContextFailsWithAValidHandle)
 {
     const int handle = LoadUniformSprite(2, 2, {9, 9, 9}, 128);

@@ -2,6 +2,8 @@
 // GDI object and heap block created on the way released again.
 #include "sprite_fixture.h"
 
+#include "system_services.h"
+
 #include <functional>
 
 namespace orvalin_test {
@@ -14,6 +16,12 @@ protected:
         SpriteLibraryTest::SetUp();
         handle_ = LoadUniformSprite(3, 2, {100, 150, 200}, 128);
         ASSERT_EQ(1, handle_);
+    }
+    // No armed failure outlives its test, even one that stopped half-way.
+    void TearDown() override
+    {
+        SysFailNextCreations(0, 0);
+        SpriteLibraryTest::TearDown();
     }
     int handle_ = 0;
 };
@@ -63,6 +71,23 @@ TEST_F(FaultInjectionTest, FailedCreationsReleaseEverythingAndReportAsDocumented
         }
         EXPECT_EQ(objects, SysLiveGdiObjectCount());
     }
+}
+
+TEST_F(FaultInjectionTest, OpacityZeroDrawsNothingAndCreatesNothing)
+{
+    const int handle = LoadUniformSprite(2, 2, {9, 9, 9}, 255);
+    WindowSurface surface(4, 4, {50, 60, 70});
+    ASSERT_EQ(1, SetPalette(handle, surface.dc(), 0, 0));
+    // Any creation would fail now; opacity 0 must not try one.
+    SysFailNextCreations(SYS_RESOURCE_DC | SYS_RESOURCE_DIB_SECTION | SYS_RESOURCE_HEAP, 100);
+    EXPECT_EQ(1, RenderGUIResourceDC(handle, surface.dc(), 1, 1, 0));
+    EXPECT_EQ(1, RenderGUISMS(handle, surface.dc(), 1, 1, 0));
+    EXPECT_EQ(0, RenderGUIResourceDC(handle, nullptr, 1, 1, 0));
+    EXPECT_EQ(0, RenderGUISMS(handle, nullptr, 1, 1, 0));
+    SysFailNextCreations(0, 0);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x)
+            EXPECT_EQ((Colour{50, 60, 70}), surface.At(x, y));
 }
 
 TEST_F(FaultInjectionTest, SuccessfulCallsKeepOnlyTheSnapshot)

@@ -92,7 +92,7 @@ TEST_F(RepeatDrawingTest, LargeSpritesDrawTheSameWhenRepeated)
     constexpr int kWidth = 160, kHeight = 150; // a capture of 72000 bytes
     // Only the wide loader takes sprites above 64 x 64.
     const std::string path = WriteFile("large.dat", SpriteFileBytes(kWidth, kHeight, PatternPixels(kWidth, kHeight)));
-    const int handle = LoadGUIResourceW(std::u16string(path.begin(), path.end()).c_str());
+    const int handle = LoadGUIResourceW(Widen(path).c_str());
     WindowSurface surface(kWidth, kHeight, {0, 0, 0});
     PaintUnder(surface, kWidth, kHeight, 3);
     ASSERT_EQ(1, SetPalette(handle, surface.dc(), 0, 0));

@@ -1,9 +1,8 @@
 #include "sprite_fixture.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
+#include <random>
 
 namespace orvalin_test {
 
@@ -46,30 +45,22 @@ Bytes UniformPixels(int32_t width, int32_t height, Colour colour, uint8_t alpha)
     return pixels;
 }
 
-WindowSurface::WindowSurface(int width, int height, Colour fill)
-    : width_(width), pixels_(static_cast<size_t>(width) * height * 4)
-{
-    for (size_t i = 0; i < pixels_.size(); i += 4)
-        pixels_.at(i) = fill[0], pixels_.at(i + 1) = fill[1], pixels_.at(i + 2) = fill[2];
-    dc_ = SysCreateWindowDC(nullptr, pixels_.data(), width, height, width * 4, nullptr, nullptr);
-    EXPECT_NE(nullptr, dc_);
-}
+WidePath Widen(std::u16string_view text) { return WidePath(text.begin(), text.end()); }
 
-WindowSurface::~WindowSurface()
-{
-    DeleteDC(dc_);
-}
+WidePath Widen(const std::string &ascii) { return WidePath(ascii.begin(), ascii.end()); }
 
 Colour WindowSurface::At(int x, int y) const
 {
     const size_t at = (static_cast<size_t>(y) * width_ + x) * 4;
-    return {pixels_.at(at), pixels_.at(at + 1), pixels_.at(at + 2)};
+    EXPECT_LT(at, byteCount());
+    return {bits_[at], bits_[at + 1], bits_[at + 2]};
 }
 
 void WindowSurface::Set(int x, int y, Colour colour)
 {
     const size_t at = (static_cast<size_t>(y) * width_ + x) * 4;
-    pixels_.at(at) = colour[0], pixels_.at(at + 1) = colour[1], pixels_.at(at + 2) = colour[2];
+    ASSERT_LT(at, byteCount());
+    std::copy(colour.begin(), colour.end(), bits_ + at);
 }
 
 DibSurface::DibSurface(int width, int height) : width_(width), dc_(CreateCompatibleDC(nullptr))
@@ -93,26 +84,28 @@ DibSurface::~DibSurface()
 
 void SpriteLibraryTest::SetUp()
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "orvalin-test-XXXXXX").string();
-    ASSERT_NE(nullptr, mkdtemp(pattern.data()));
-    folder_ = pattern;
+    std::random_device random;
+    std::filesystem::path folder;
+    do
+        folder = std::filesystem::temp_directory_path() / ("orvalin-test-" + std::to_string(random()));
+    while (!std::filesystem::create_directory(folder));
+    folder_ = folder.generic_string();
 }
 
-// Every test starts from an empty table and without pending failures.
+// Every test starts from an empty table.
 void SpriteLibraryTest::TearDown()
 {
-    SysFailNextCreations(0, 0);
     for (int handle = 1; handle <= 100; ++handle)
         UnLoadGUIResource(handle);
     std::filesystem::remove_all(folder_);
 }
 
-std::string SpriteLibraryTest::WriteFile(const std::string &name, const Bytes &bytes)
+std::string SpriteLibraryTest::WriteFile(const std::filesystem::path &name, const Bytes &bytes)
 {
-    const std::string path = folder_ + "/" + name;
+    const std::filesystem::path path = std::filesystem::path(folder_) / name;
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char *>(bytes.data()),
                                                 static_cast<std::streamsize>(bytes.size()));
-    return path;
+    return path.generic_string();
 }
 
 int SpriteLibraryTest::LoadSprite(int32_t width, int32_t height, const Bytes &pixels)

@@ -1,15 +1,15 @@
 // What the library tests share: sprite files written to a private folder,
-// 32-bit window surfaces to draw on, and a sprite table emptied after each test.
+// 32-bit surfaces to draw on, and a sprite table emptied after each test.
 #ifndef ORVALIN_TESTS_SPRITE_FIXTURE_H
 #define ORVALIN_TESTS_SPRITE_FIXTURE_H
 
 #include "Orvalin.h"
-#include "system_services.h"
-
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -28,7 +28,13 @@ Bytes SpriteFileBytes(int32_t width, int32_t height, const Bytes &pixels);
 // Every pixel the same colour and alpha.
 Bytes UniformPixels(int32_t width, int32_t height, Colour colour, uint8_t alpha);
 
-// A top-down 32-bit window surface registered as a device context.
+// Paths as the wide loader takes them, from ASCII or UTF-16 text.
+using WidePath = std::basic_string<WCHAR>;
+WidePath Widen(std::u16string_view text);
+WidePath Widen(const std::string &ascii);
+
+// A top-down 32-bit surface of a device context: a window's client area on
+// Linux, a memory DC with a 32-bit DIB section on Windows.
 class WindowSurface {
 public:
     WindowSurface(int width, int height, Colour fill);
@@ -39,12 +45,17 @@ public:
     HDC dc() const { return dc_; }
     Colour At(int x, int y) const;
     void Set(int x, int y, Colour colour);
-    const Bytes &pixels() const { return pixels_; }
+    Bytes pixels() const { return Bytes(bits_, bits_ + byteCount()); }
 
 private:
+    struct Backing; // per platform: what owns the pixels and the DC
+    size_t byteCount() const { return static_cast<size_t>(width_) * height_ * 4; }
+
     int width_;
-    Bytes pixels_;
-    HDC dc_;
+    int height_;
+    std::unique_ptr<Backing> backing_;
+    uint8_t *bits_ = nullptr;
+    HDC dc_ = nullptr;
 };
 
 // A memory DC with a selected 24-bit bottom-up DIB section, bits zeroed.
@@ -73,7 +84,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    std::string WriteFile(const std::string &name, const Bytes &bytes);
+    std::string WriteFile(const std::filesystem::path &name, const Bytes &bytes);
     // Writes a sprite file and loads it through the ANSI loader.
     int LoadSprite(int32_t width, int32_t height, const Bytes &pixels);
     int LoadUniformSprite(int32_t width, int32_t height, Colour colour, uint8_t alpha);

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine in the given prefix, created on first use:
+#   wine-run.sh <prefix> <program.exe> [arguments...]
+# The 64-bit loader serves both kinds of program (32-bit ones through Wine's
+# WoW64, where the kernel runs 32-bit code). No display is needed: the tests
+# draw on memory DCs only.
+set -euo pipefail
+export WINEPREFIX=$1
+shift
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" DISPLAY=
+loader=${PELLORY_WINE_LOADER:-/usr/lib/wine/wine64}
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  mkdir -p "$WINEPREFIX"
+  "$loader" wineboot --init >/dev/null 2>&1 || true
+  wineserver --wait
+fi
+exec "$loader" "$@"
