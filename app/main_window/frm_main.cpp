@@ -103,6 +103,7 @@ void frmMain::createControls()
     txtSMS->setGeometry(pixelBox(layout::MessageArea));
     txtSMS->setBackgroundColor(forms::colorFromBgr(layout::MessageAreaBackground));
     txtSMS->setTextColor(forms::colorFromBgr(layout::MessageAreaText));
+    txtSMS->setFooterFont(forms::programFont(layout::LengthMeterFontPoints));
     txtSMS->setVisible(false);
 
     setTabOrderByIndex();
@@ -127,6 +128,7 @@ void frmMain::connectEvents()
 {
     connectProcedure(Timer1, &QTimer::timeout, this, PROCEDURE(Timer1_Timer));
     connectProcedure(txtSmsN, &forms::TextBox::Change, this, PROCEDURE(txtSmsN_Change));
+    connectProcedure(txtSMS, &forms::TextBox::Change, this, PROCEDURE(txtSMS_Change));
     connectProcedure(cmdLeft, &QPushButton::clicked, this, PROCEDURE(cmdLeft_Click));
     connectProcedure(cmdRight, &QPushButton::clicked, this, PROCEDURE(cmdRight_Click));
     connectProcedure(cmdRnd, &QPushButton::clicked, this, PROCEDURE(cmdRnd_Click));

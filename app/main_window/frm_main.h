@@ -69,6 +69,7 @@ public:
     void cmdRight_Click(); // Next
     void cmdRnd_Click();   // Random
     void txtSmsN_Change(); // Jump
+    void txtSMS_Change();  // the length meter
 
     void cmdSend_Click();
     void mnuSend_Click();

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "ReadTypedNumber.h"
+#include "SmsLength.h"
 #include "forms/multi_line_text_box.h"
 #include "forms/single_line_text_box.h"
 
@@ -108,4 +109,11 @@ void frmMain::ShowCurrentSms()
         return showEmptyCategory(Greeting);
     CurrentSmsN = std::clamp(CurrentSmsN, 1, count);
     showNumberAndMessage(QString::number(CurrentSmsN));
+}
+
+// The length meter follows every change of the message area, by the program
+// or by the user editing the text before copying it.
+void frmMain::txtSMS_Change()
+{
+    txtSMS->setFooterText(QString::fromStdU16String(SmsMeterText(MeasureSms(textView(txtSMS->text())))));
 }

@@ -50,6 +50,8 @@ inline constexpr int MessageAreaTabIndex = 0;
 inline constexpr std::uint32_t MessageAreaBackground = 0x00FF0000; // pure blue
 // Black, the text box default, is hard to read on pure blue.
 inline constexpr std::uint32_t MessageAreaText = 0x00FFFFFF; // white
+// The length meter: a line inside the message area's frame, below the text.
+inline constexpr double LengthMeterFontPoints = 7.5; // regular
 
 // The category buttons: a column of sprites drawn on the client area, in pixels.
 inline constexpr int CategoryButtonCount = 6;

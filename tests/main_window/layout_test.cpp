@@ -1,10 +1,15 @@
 // The window as the user sees it: caption, size, where the controls sit and
 // what the menu bar says.
 #include <QAction>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTest>
 #include <QTimer>
 
 #include "forms/command_button.h"
@@ -73,6 +78,54 @@ TEST_F(LayoutTest, TabOrderFollowsTheTabIndices)
         if (expected.contains(w))
             seen << w;
     EXPECT_EQ(seen, expected);
+}
+
+// Typed key by key as a keyboard delivers text (Cyrillic and € included).
+void typeText(QWidget *editor, const QString &text)
+{
+    for (QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(editor, &press);
+    }
+}
+
+TEST_F(LayoutTest, LengthMeterFollowsTheMessageAreaAndCoversNothing)
+{
+    frmMain &window = start();
+    const auto *meter = window.txtSMS->editor()->findChild<QLabel *>();
+    ASSERT_NE(meter, nullptr);
+    EXPECT_EQ(meter->text(), QStringLiteral("38 симв. · 1 SMS")); // the greeting
+    EXPECT_EQ(meter->accessibleName(), meter->text());
+
+    const struct {
+        const char *what;
+        QString typed;
+        QString meter;
+    } edits[] = {
+        {"emptied", QString(), QStringLiteral("0 симв. · 0 SMS")},
+        {"Latin stays GSM", QString(161, u'a'), QStringLiteral("161 симв. · 2 SMS")},
+        {"extension characters count twice", QStringLiteral("{€}"), QStringLiteral("6 симв. · 1 SMS")},
+        {"Cyrillic is UCS-2", QString(71, u'я'), QStringLiteral("71 симв. · 2 SMS")},
+    };
+    QPlainTextEdit *editor = window.txtSMS->editor();
+    for (const auto &edit : edits) {
+        editor->selectAll();
+        QTest::keyClick(editor, Qt::Key_Delete);
+        typeText(editor, edit.typed);
+        EXPECT_EQ(window.txtSMS->text(), edit.typed) << edit.what;
+        EXPECT_EQ(meter->text(), edit.meter) << edit.what;
+        EXPECT_EQ(meter->accessibleName(), edit.meter) << edit.what;
+    }
+
+    // Inside the frame, below the text, beside the scroll bar; the box stays put.
+    const QRect frame = editor->rect().marginsRemoved(QMargins(1, 1, 1, 1) * editor->frameWidth());
+    EXPECT_TRUE(frame.contains(meter->geometry())) << meter->geometry().y();
+    EXPECT_FALSE(meter->geometry().intersects(editor->viewport()->geometry()));
+    const QScrollBar *scrollBar = editor->verticalScrollBar();
+    EXPECT_FALSE(meter->geometry().intersects(
+        QRect(scrollBar->mapTo(editor, QPoint(0, 0)), scrollBar->size())));
+    EXPECT_GE(meter->height(), meter->fontMetrics().height());
+    EXPECT_EQ(window.txtSMS->geometry(), QRect(72, 56, 305, 113));
 }
 
 void collectCaptions(const QList<QAction *> &actions, const QString &path, QStringList &out)

@@ -1,6 +1,7 @@
 #include "forms/multi_line_text_box.h"
 
-#include <QPlainTextEdit>
+#include "footer_text_edit.h"
+
 #include <QSignalBlocker>
 #include <QTextDocument>
 #include <QTextOption>
@@ -8,7 +9,7 @@
 namespace forms {
 
 MultiLineTextBox::MultiLineTextBox(QWidget *parent)
-    : TextBox(parent), edit_(new QPlainTextEdit(this))
+    : TextBox(parent), edit_(new FooterTextEdit(this))
 {
     setEditor(edit_);
     edit_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -21,6 +22,14 @@ MultiLineTextBox::MultiLineTextBox(QWidget *parent)
     connect(edit_, &QPlainTextEdit::textChanged, this,
             [this] { editorChanged(edit_->toPlainText()); });
 }
+
+QPlainTextEdit *MultiLineTextBox::editor() const { return edit_; }
+
+void MultiLineTextBox::setFooterText(const QString &text) { edit_->setFooterText(text); }
+
+QString MultiLineTextBox::footerText() const { return edit_->footerText(); }
+
+void MultiLineTextBox::setFooterFont(const QFont &font) { edit_->setFooterFont(font); }
 
 void MultiLineTextBox::writeEditor(const QString &text)
 {

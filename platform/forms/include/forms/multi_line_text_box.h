@@ -4,9 +4,12 @@
 
 #include "forms/text_box.h"
 
+class QFont;
 class QPlainTextEdit;
 
 namespace forms {
+
+class FooterTextEdit;
 
 // Several lines with word wrap, a vertical scroll bar, and
 // centred text.
@@ -15,11 +18,19 @@ class MultiLineTextBox : public TextBox {
 public:
     explicit MultiLineTextBox(QWidget *parent = nullptr);
 
-    QPlainTextEdit *editor() const { return edit_; }
+    QPlainTextEdit *editor() const;
+
+    // A line of text inside the box's frame, below the text and beside the
+    // scroll bar, in the box's colours. The text gives up that room, so the
+    // footer never covers it. Screen readers read the footer as a label of
+    // the same text. An empty text removes the line.
+    void setFooterText(const QString &text);
+    QString footerText() const;
+    void setFooterFont(const QFont &font);
 
 private:
     void writeEditor(const QString &text) override;
-    QPlainTextEdit *edit_;
+    FooterTextEdit *edit_;
 };
 
 } // namespace forms
