@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """The real program folder under Xvfb: start the program from a copy of the
-folder (below a folder whose name holds a backslash), browse with real clicks and keys, read the texts back through the
-clipboard, check the glow of the category buttons pixel by pixel, and quit
-through the menu."""
+folder (below a folder whose name holds a backslash), browse with real clicks
+and keys, read the texts back through the clipboard, check the glow of the
+category buttons pixel by pixel, edit the message and read the length meter
+back as a screen reader does, and quit through the menu."""
 
 import argparse
 import os
@@ -15,6 +16,8 @@ import tempfile
 import time
 
 from PIL import Image
+
+from accessibility import AccessibilityBus
 
 CAPTION = "Pellory v.10.4.365.9277"
 GREETING = "Приятного общения вам и вашим друзьям."
@@ -52,8 +55,8 @@ def start_xvfb():
 
 
 class Desktop:
-    def __init__(self, display):
-        self.env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb")
+    def __init__(self, display, extra_env):
+        self.env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", **extra_env)
 
     def run(self, *command, stdin=None):
         return subprocess.run(command, env=self.env, input=stdin, check=True,
@@ -214,7 +217,8 @@ def run(folder, screenshot_file):
     sprites = [read_sprite(os.path.join(folder, "Data", f"but{k}.dat")) for k in range(1, 7)]
 
     server, display = start_xvfb()
-    desktop = Desktop(display)
+    bus = AccessibilityBus()
+    desktop = Desktop(display, bus.env)
     box_log = os.path.join(folder, "message-boxes.log")
     program = None
     try:
@@ -267,6 +271,21 @@ def run(folder, screenshot_file):
         os.makedirs(os.path.dirname(screenshot_file), exist_ok=True)
         shot.crop((left, top, left + window_width, top + window_height)).save(screenshot_file)
 
+        # The length meter follows what the user types into the message area.
+        for keys, meter in ((["ctrl+a", "BackSpace"], "0 симв. · 0 SMS"),
+                            (["type", "Hi {you}"], "10 симв. · 1 SMS"),
+                            (["type", " Привет"], "15 симв. · 1 SMS")):
+            program.click(MESSAGE_AREA)
+            if keys[0] == "type":
+                desktop.xdotool("type", "--delay", "20", keys[1])
+            else:
+                program.keys(*keys)
+
+            def meter_reads(expected=meter):
+                seen = [name for name in bus.names("Pellory", "label") if name.endswith(" SMS")]
+                return None if seen == [expected] else f"meter: read {seen!r}, expected {expected!r}"
+            eventually(meter_reads)
+
         # Quit through the menu: Файл, then its second item.
         program.click((20, -(program.origin[1] - top) // 2))
         program.keys("Down", "Down", "Return")
@@ -280,6 +299,7 @@ def run(folder, screenshot_file):
         if program is not None and program.process.poll() is None:
             program.process.kill()
             program.process.wait()
+        bus.close()
         server.terminate()
         server.wait()
 
