@@ -3,34 +3,16 @@ D-Bus session bus (the accessibility bus is started on it on demand) and
 reads of the accessibility tree through AT-SPI."""
 
 import os
-import select
-import subprocess
-import time
+
+from e2e_support import start_reporting
 
 
 class AccessibilityBus:
     """A session bus of our own; `env` is what the program needs to join it."""
 
     def __init__(self):
-        read_end, write_end = os.pipe()
-        self.daemon = subprocess.Popen(
-            ["dbus-daemon", "--session", "--nofork", f"--print-address={write_end}"],
-            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        address = b""
-        deadline = time.monotonic() + 20
-        while not address.endswith(b"\n"):
-            if not select.select([read_end], [], [], max(0.0, deadline - time.monotonic()))[0]:
-                break
-            chunk = os.read(read_end, 256)
-            if not chunk:
-                break
-            address += chunk
-        os.close(read_end)
-        if not address.endswith(b"\n"):
-            self.close()
-            raise AssertionError("dbus-daemon did not report an address")
-        self.address = address.decode().strip()
+        self.daemon, self.address = start_reporting(
+            ["dbus-daemon", "--session", "--nofork", "--print-address={fd}"], "an address")
         # Qt exposes its widgets only when told a reader is listening.
         self.env = {"DBUS_SESSION_BUS_ADDRESS": self.address,
                     "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"}

@@ -7,8 +7,6 @@ back as a screen reader does, and quit through the menu."""
 
 import argparse
 import os
-import select
-import shutil
 import struct
 import subprocess
 import sys
@@ -18,6 +16,7 @@ import time
 from PIL import Image
 
 from accessibility import AccessibilityBus
+from e2e_support import fail, program_folder_copy, start_reporting
 
 CAPTION = "Pellory v.10.4.365.9277"
 GREETING = "Приятного общения вам и вашим друзьям."
@@ -29,34 +28,17 @@ NUMBER_BOX = (231, 226)
 MESSAGE_AREA = (224, 112)
 
 
-def fail(message):
-    raise AssertionError(message)
-
-
 def start_xvfb():
     """A server on the first free display, 24 bits deep so pixels survive."""
-    read_end, write_end = os.pipe()
-    server = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "640x480x24", "-nolisten", "tcp"],
-        pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    number = b""
-    deadline = time.monotonic() + 20
-    while not number.endswith(b"\n"):
-        if not select.select([read_end], [], [], max(0.0, deadline - time.monotonic()))[0]:
-            server.kill()
-            fail("Xvfb did not report a display")
-        chunk = os.read(read_end, 16)
-        if not chunk:
-            fail("Xvfb ended before reporting a display")
-        number += chunk
-    os.close(read_end)
-    return server, ":" + number.decode().strip()
+    server, number = start_reporting(
+        ["Xvfb", "-displayfd", "{fd}", "-screen", "0", "640x480x24", "-nolisten", "tcp"],
+        "a display")
+    return server, ":" + number
 
 
 class Desktop:
-    def __init__(self, display, extra_env):
-        self.env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", **extra_env)
+    def __init__(self, display, extra_env=None):
+        self.env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", **(extra_env or {}))
 
     def run(self, *command, stdin=None):
         return subprocess.run(command, env=self.env, input=stdin, check=True,
@@ -309,10 +291,8 @@ def main():
     parser.add_argument("--program-folder", required=True)
     parser.add_argument("--screenshot", required=True)
     args = parser.parse_args()
-    with tempfile.TemporaryDirectory(prefix="pellory-e2e-") as temp:
-        # A backslash in the folder's path is part of a name, not a separator.
-        copy = os.path.join(temp, "we\\ird", "Pellory")
-        shutil.copytree(args.program_folder, copy, symlinks=True)
+    # A backslash in the folder's path is part of a name, not a separator.
+    with program_folder_copy(args.program_folder, below="we\\ird") as copy:
         return outcome(lambda: run(copy, args.screenshot), "end-to-end run passed")
 
 
