@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -169,6 +170,57 @@ TEST(GeneratedSkins, PreviewShowsTheWindowInItsSkin)
     }
 }
 
+// A sprite pixel (b, g, r, a from the file) at `percent` opacity over `under`.
+QColor restingBlend(const QByteArray &sprite, int offset, QRgb under, double percent)
+{
+    const double a = static_cast<unsigned char>(sprite[offset + 3]) / 255.0 * percent / 100.0;
+    const auto mix = [&](int source, int target) { return int(source * a + target * (1 - a)); };
+    return QColor(mix(static_cast<unsigned char>(sprite[offset + 2]), qRed(under)),
+                  mix(static_cast<unsigned char>(sprite[offset + 1]), qGreen(under)),
+                  mix(static_cast<unsigned char>(sprite[offset]), qBlue(under)));
+}
+
+// The button column (x 410..453, y 10..283) is an even bed without scenery,
+// and a button at rest (30 %) shows a light tint of its hue that stands apart
+// from the bed, never a dark, muddy disc.
+TEST(GeneratedSkins, ButtonColumnIsCalmAndRestingButtonsReadClearly)
+{
+    const QRect column(410, 10, 44, 274);
+    for (const QString &skin : skinFolders()) {
+        SCOPED_TRACE(skin.toStdString());
+        const QImage background(
+            QStringLiteral("%1/skins/%2/background.jpg").arg(kProgramFolder, skin), "JPG");
+        ASSERT_FALSE(background.isNull());
+        const QColor bed = meanColour(background, column);
+        int roughest = 0;
+        for (int y = column.top(); y <= column.bottom(); ++y)
+            for (int x = column.left(); x <= column.right(); ++x)
+                roughest = std::max(roughest, colourDistance(QColor(background.pixel(x, y)), bed));
+        EXPECT_LE(roughest, 40) << "scenery in the button column"; // JPEG ringing stays below
+
+        for (int category = 1; category <= 6; ++category) {
+            SCOPED_TRACE(category);
+            const QByteArray sprite = readAll(spriteFile(category));
+            const int side = static_cast<int>(littleEndian(sprite, 18, 4));
+            long long red = 0, green = 0, blue = 0, n = 0;
+            // The lower half of the disc's rim: no symbol, no gloss.
+            for (int y = side / 2 + 4; y < side; ++y)
+                for (int x = 0; x < side; ++x) {
+                    const double r = std::hypot(x + 0.5 - side / 2.0, y + 0.5 - side / 2.0);
+                    if (r < 14 || r > 18)
+                        continue;
+                    const QColor seen = restingBlend(sprite, 54 + ((side - 1 - y) * side + x) * 4,
+                                                     background.pixel(410 + x, 10 + 46 * (category - 1) + y), 30);
+                    red += seen.red(), green += seen.green(), blue += seen.blue(), ++n;
+                }
+            ASSERT_GT(n, 0);
+            const QColor disc(int(red / n), int(green / n), int(blue / n));
+            EXPECT_GE(disc.value(), 150) << "a dark resting disc";
+            EXPECT_GE(colourDistance(disc, bed), 40) << "the resting disc blends into the bed";
+        }
+    }
+}
+
 TEST(GeneratedSkins, OptionsNameAnExistingSkin)
 {
     const QByteArray options = readAll(QStringLiteral("options.dat"));
@@ -219,6 +271,32 @@ TEST(GeneratedFolder, CarriesTheLicenceAndIcons)
     EXPECT_EQ(icon.format(), QImage::Format_Indexed8);
     EXPECT_LE(icon.colorCount(), 256);
     EXPECT_EQ(QImage(kProgramFolder + QStringLiteral("/pellory-256.png")).size(), QSize(256, 256));
+}
+
+// What the 256-colour reduction used to spoil: the body's gradient darkens
+// smoothly down every column, between the dots too, and the tail keeps
+// its soft edge.
+TEST(GeneratedFolder, SmallIconKeepsItsGradientAndSoftTail)
+{
+    const QImage icon =
+        QImage(kProgramFolder + QStringLiteral("/pellory.png")).convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(icon.size(), QSize(32, 32));
+    for (int x : {4, 12, 19, 26}) {
+        for (int y = 6; y <= 19; ++y) {
+            const QRgb above = icon.pixel(x, y - 1), here = icon.pixel(x, y);
+            SCOPED_TRACE(testing::Message() << "x " << x << " y " << y);
+            EXPECT_EQ(qAlpha(here), 255);
+            for (int shift : {0, 8, 16}) { // blue, green, red
+                const int upper = (above >> shift) & 0xFF, lower = (here >> shift) & 0xFF;
+                EXPECT_TRUE(lower <= upper && upper - lower <= 6) << upper << " then " << lower;
+            }
+        }
+    }
+    bool soft = false;
+    for (int y = 22; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            soft = soft || (qAlpha(icon.pixel(x, y)) > 0 && qAlpha(icon.pixel(x, y)) < 255);
+    EXPECT_TRUE(soft);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The generator's building blocks, checked against hand-worked bytes.
 #include "message_database.h"
+#include "palette_reduction.h"
 #include "sprite_file.h"
 #include "window_layout.h"
 #include "windows1251.h"
@@ -148,6 +149,43 @@ TEST(MessageDatabase, RefusesMoreThanTheProgramLoads)
     EXPECT_EQ(buildMessageDatabase(messages).count('\n'), kDatabaseCapacity);
     messages[1].push_back("one too many");
     EXPECT_THROW(buildMessageDatabase(messages), MessageSourceError);
+}
+
+// Largest difference in any channel, alpha included, between two pictures.
+int largestChannelError(const QImage &a, const QImage &b)
+{
+    int largest = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            for (int shift : {0, 8, 16, 24})
+                largest = std::max(largest, std::abs(int((p >> shift) & 0xFF) - int((q >> shift) & 0xFF)));
+        }
+    return largest;
+}
+
+TEST(PaletteReduction, KeepsFewColoursExactlyAndRichOnesClose)
+{
+    QImage few(16, 16, QImage::Format_ARGB32);   // 256 colours, partial alpha among them
+    QImage rich(512, 1, QImage::Format_ARGB32);  // 512: a blue ramp at two alphas
+    for (int k = 0; k < 256; ++k) {
+        few.setPixel(k % 16, k / 16, qRgba(k, 255 - k, k / 2, k));
+        rich.setPixel(k, 0, qRgba(0, 0, k, 128));
+        rich.setPixel(256 + k, 0, qRgba(0, 0, k, 255));
+    }
+    const struct {
+        const char *what;
+        QImage image;
+        int allowedError;
+    } cases[] = {{"256 colours", few, 0}, {"512 colours", rich, 1}};
+    for (const auto &c : cases) {
+        const QImage reduced = reduceTo256Colours(c.image);
+        EXPECT_EQ(reduced.format(), QImage::Format_Indexed8) << c.what;
+        EXPECT_LE(reduced.colorCount(), 256) << c.what;
+        EXPECT_LE(largestChannelError(reduced.convertToFormat(QImage::Format_ARGB32), c.image),
+                  c.allowedError)
+            << c.what;
+    }
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "category_sprite.h"
 #include "command_faces.h"
 #include "message_database.h"
+#include "palette_reduction.h"
 #include "program_icon.h"
 #include "skin_background.h"
 #include "skin_preview.h"
@@ -116,7 +117,7 @@ void generateProgramFolder(const GeneratorInputs &inputs)
     writeFile(out + QStringLiteral("/skins/skinruls.7z"), database);
     writeOptions(out + QStringLiteral("/options.dat"));
     copyLicense(inputs.licenseFile, out + QStringLiteral("/license.txt"));
-    writeImage(out + QStringLiteral("/pellory.png"), reduceTo256Colours(paintProgramIcon(32)),
+    writeImage(out + QStringLiteral("/pellory.png"), reduceTo256Colours(paintSmallProgramIcon()),
                "png");
     writeImage(out + QStringLiteral("/pellory-256.png"), paintProgramIcon(256), "png");
 }

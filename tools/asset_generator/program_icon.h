@@ -1,14 +1,15 @@
-// The program's icon: a speech bubble with the category colours as dots.
+// The program's icon: a speech bubble with three coloured dots.
 #pragma once
 
 #include <QImage>
 
 namespace pellory::assets {
 
-// Drawn at the requested size rather than scaled, so the small icon stays crisp.
+// The large icon, drawn at the requested size from one outline.
 QImage paintProgramIcon(int side);
 
-// The same picture with at most 256 colours, as the window's icon is kept.
-QImage reduceTo256Colours(const QImage &image);
+// The 32 x 32 window icon, laid out on the pixel grid: edges on pixel
+// boundaries, dots centred on pixels, a tail of straight and 45° edges.
+QImage paintSmallProgramIcon();
 
 } // namespace pellory::assets

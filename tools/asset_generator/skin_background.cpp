@@ -25,10 +25,11 @@ QRect buttonColumn()
     return QRect(first, QPoint(last.x() + kSpriteSide - 1, last.y() + kSpriteSide - 1));
 }
 
-void paintPanel(QPainter &p, const SkinStyle &style, const QRectF &area, double radius)
+void paintPanel(QPainter &p, const SkinStyle &style, const QColor &fill, const QRectF &area,
+                double radius)
 {
     p.setPen(QPen(QColor::fromRgb(style.panelEdge), 1.2));
-    p.setBrush(QColor::fromRgba(style.panel));
+    p.setBrush(fill);
     p.drawRoundedRect(area, radius, radius);
 }
 
@@ -60,9 +61,11 @@ QImage paintSkinBackground(const SkinStyle &style)
     paintScenery(p, style, image.size());
 
     p.setRenderHint(QPainter::Antialiasing);
-    paintPanel(p, style, QRectF(toPixels(kMessageArea)).adjusted(-8, -8, 8, 8), 10);
-    paintPanel(p, style, QRectF(commandBlock()).adjusted(-8, -7, 8, 7), 10);
-    paintPanel(p, style, QRectF(buttonColumn()).adjusted(-5, -5, 5, 5), 25);
+    const QColor panel = QColor::fromRgba(style.panel);
+    paintPanel(p, style, panel, QRectF(toPixels(kMessageArea)).adjusted(-8, -8, 8, 8), 10);
+    paintPanel(p, style, panel, QRectF(commandBlock()).adjusted(-8, -7, 8, 7), 10);
+    paintPanel(p, style, QColor::fromRgb(style.buttonBed),
+               QRectF(buttonColumn()).adjusted(-5, -5, 5, 5), 12);
     paintTitle(p, style);
     p.end();
     return image;

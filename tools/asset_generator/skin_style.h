@@ -15,6 +15,9 @@ struct SkinStyle {
     const char *name;
     QRgb skyTop, skyBottom;      // background gradient
     QRgb panel, panelEdge;       // frames around the message area, commands and buttons
+    // The opaque bed of the button column: light enough that a button at rest
+    // (30 % of the sprite over it) shows a clear pastel of its hue, and it hides the scenery.
+    QRgb buttonBed;
     QRgb title;                  // the program name above the message area
     QRgb faceTop, faceBottom;    // command button faces
     QRgb faceEdge, faceText;
