@@ -241,7 +241,7 @@ TEST(GeneratedDatabase, LoadsThroughTheProgramsReader)
     int categorised = 0;
     for (char16_t mark = u'1'; mark <= u'6'; ++mark) {
         store.SetFilter(std::u16string(1, mark));
-        EXPECT_GE(store.GetCountFiltredMessage(), 40) << static_cast<char>(mark);
+        EXPECT_GE(store.GetCountFiltredMessage(), 100) << static_cast<char>(mark);
         categorised += store.GetCountFiltredMessage();
     }
     EXPECT_EQ(categorised, store.GetCountTotalMessage()); // no stray marks

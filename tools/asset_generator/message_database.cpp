@@ -26,7 +26,7 @@ bool isControl(char32_t c) { return (c < 0x20 && c != U'\t') || c == 0x7F; }
 
 QString describe(char32_t c) { return QStringLiteral("U+%1").arg(c, 4, 16, QChar('0')).toUpper(); }
 
-QByteArray checkedMessage(const QByteArray &line, const QString &origin, int lineNumber)
+QString checkedMessage(const QByteArray &line, const QString &origin, int lineNumber)
 {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = decoder(line);
@@ -44,17 +44,30 @@ QByteArray checkedMessage(const QByteArray &line, const QString &origin, int lin
                    QStringLiteral("contains a control character (%1)").arg(describe(c)));
     }
     char32_t unencodable = 0;
-    const std::optional<QByteArray> encoded = encodeWindows1251(text, &unencodable);
-    if (!encoded)
+    if (!encodeWindows1251(text, &unencodable))
         refuse(origin, lineNumber,
                QStringLiteral("has a character Windows-1251 cannot encode: %1 (%2)")
                    .arg(QString::fromUcs4(&unencodable, 1), describe(unencodable)));
-    return *encoded;
+    return text;
+}
+
+QByteArray readSource(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw MessageSourceError(
+            QStringLiteral("%1: cannot read: %2").arg(path, file.errorString()).toStdString());
+    return file.readAll();
+}
+
+QString sourcePath(const QString &folder, std::size_t category)
+{
+    return QStringLiteral("%1/category-%2.txt").arg(folder).arg(category + 1);
 }
 
 } // namespace
 
-std::vector<QByteArray> parseMessageSource(const QByteArray &content, const QString &origin)
+std::vector<QString> parseMessageTexts(const QByteArray &content, const QString &origin)
 {
     QByteArray text = content;
     if (text.startsWith("\xEF\xBB\xBF")) // editors' byte-order mark
@@ -63,7 +76,7 @@ std::vector<QByteArray> parseMessageSource(const QByteArray &content, const QStr
     if (!lines.isEmpty() && lines.back().isEmpty())
         lines.pop_back(); // the final line end, not an empty message
 
-    std::vector<QByteArray> messages;
+    std::vector<QString> messages;
     for (int i = 0; i < lines.size(); ++i) {
         QByteArray line = lines[i];
         if (line.endsWith('\r')) // a source saved with CR LF line ends
@@ -75,17 +88,29 @@ std::vector<QByteArray> parseMessageSource(const QByteArray &content, const QStr
     return messages;
 }
 
+std::vector<QByteArray> parseMessageSource(const QByteArray &content, const QString &origin)
+{
+    std::vector<QByteArray> encoded;
+    for (const QString &text : parseMessageTexts(content, origin))
+        encoded.push_back(*encodeWindows1251(text)); // checked to encode
+    return encoded;
+}
+
+CategoryTexts readMessageTexts(const QString &folder)
+{
+    CategoryTexts sources;
+    for (std::size_t i = 0; i < sources.size(); ++i) {
+        sources[i].origin = sourcePath(folder, i);
+        sources[i].texts = parseMessageTexts(readSource(sources[i].origin), sources[i].origin);
+    }
+    return sources;
+}
+
 CategoryMessages readMessageSources(const QString &folder)
 {
     CategoryMessages messages;
-    for (std::size_t i = 0; i < messages.size(); ++i) {
-        const QString path = QStringLiteral("%1/category-%2.txt").arg(folder).arg(i + 1);
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            throw MessageSourceError(
-                QStringLiteral("%1: cannot read: %2").arg(path, file.errorString()).toStdString());
-        messages[i] = parseMessageSource(file.readAll(), path);
-    }
+    for (std::size_t i = 0; i < messages.size(); ++i)
+        messages[i] = parseMessageSource(readSource(sourcePath(folder, i)), sourcePath(folder, i));
     return messages;
 }
 

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <cstddef>
 #include <stdexcept>
 #include <vector>
 
@@ -19,7 +20,16 @@ public:
 // The program stops loading at this many records.
 constexpr int kDatabaseCapacity = 10000;
 
-using CategoryMessages = std::array<std::vector<QByteArray>, 6>; // Windows-1251 bodies
+constexpr std::size_t kCategoryFiles = 6;
+
+using CategoryMessages = std::array<std::vector<QByteArray>, kCategoryFiles>; // Windows-1251 bodies
+
+// The checked messages of one source file; message i is on line i + 1.
+struct MessageSourceTexts {
+    QString origin; // the file, as errors name it
+    std::vector<QString> texts;
+};
+using CategoryTexts = std::array<MessageSourceTexts, kCategoryFiles>;
 
 // The messages of one source file, each checked and encoded. `origin` names
 // the file in errors. Throws MessageSourceError for an empty message, a line
@@ -27,8 +37,12 @@ using CategoryMessages = std::array<std::vector<QByteArray>, 6>; // Windows-1251
 // Windows-1251 cannot encode, or a file without messages.
 std::vector<QByteArray> parseMessageSource(const QByteArray &content, const QString &origin);
 
+// The same checks, the messages kept as Unicode text.
+std::vector<QString> parseMessageTexts(const QByteArray &content, const QString &origin);
+
 // Reads all six sources from the folder.
 CategoryMessages readMessageSources(const QString &folder);
+CategoryTexts readMessageTexts(const QString &folder);
 
 // The database text: lines "N-<message>" ending in CR LF, the categories
 // taken in turn (first message of each, then the second...), so browsing
