@@ -69,21 +69,24 @@ int LoadSprite(SpriteKind kind)
     return handles[kind];
 }
 
-// The window's 32-bit client surface and a 24-bit DIB section as targets.
+// A memory DC with a DIB section of the surface's size and `bits` per pixel.
+HDC MemoryTarget(WORD bits)
+{
+    const HDC memory = CreateCompatibleDC(nullptr);
+    BITMAPINFO info{};
+    info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), kSurface, kSurface, 1, bits, BI_RGB, 0, 0, 0, 0, 0};
+    void *dibBits = nullptr;
+    SelectObject(memory, CreateDIBSection(memory, &info, DIB_RGB_COLORS, &dibBits, nullptr, 0));
+    std::memset(dibBits, 90, size_t{kSurface} * kSurface * bits / 8);
+    return memory;
+}
+
+// The window's 32-bit client surface and 24- and 32-bit DIB sections.
 struct Targets {
     std::vector<uint8_t> windowPixels = std::vector<uint8_t>(kSurface * kSurface * 4, 90);
     HDC window = SysCreateWindowDC(nullptr, windowPixels.data(), kSurface, kSurface, kSurface * 4, nullptr, nullptr);
-    HDC memory = CreateCompatibleDC(nullptr);
-    void *dibBits = nullptr;
-    HBITMAP dib = nullptr;
-    Targets()
-    {
-        BITMAPINFO info{};
-        info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), kSurface, kSurface, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-        dib = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &dibBits, nullptr, 0);
-        std::memset(dibBits, 90, kSurface * kSurface * 3);
-        SelectObject(memory, dib);
-    }
+    HDC memory24 = MemoryTarget(24);
+    HDC memory32 = MemoryTarget(32);
 };
 
 Targets &Shared()
@@ -114,8 +117,27 @@ void BM_SetPaletteThenRenderGUISMS_Window32(benchmark::State &state)
     state.SetLabel(KindName(static_cast<SpriteKind>(state.range(0))));
 }
 
+// The opacity alternates between the given percent and the one below it, as
+// when the pointer moves, so the kept blend never serves and every call
+// blends (at 100 every other call is a full blend at 99).
+void RenderAfterOtherOpacity(benchmark::State &state, HDC target)
+{
+    const int handle = LoadSprite(static_cast<SpriteKind>(state.range(0)));
+    const int percents[2] = {static_cast<int>(state.range(1)), static_cast<int>(state.range(1)) - 1};
+    SetPalette(handle, target, kAt, kAt);
+    int turn = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(RenderGUISMS(handle, target, kAt, kAt, percents[turn]));
+        turn ^= 1;
+    }
+    state.SetLabel(KindName(static_cast<SpriteKind>(state.range(0))));
+}
+
 void BM_RenderGUISMS_Window32(benchmark::State &state) { RenderOverCapture(state, Shared().window); }
-void BM_RenderGUISMS_Dib24(benchmark::State &state) { RenderOverCapture(state, Shared().memory); }
+void BM_RenderGUISMS_Dib24(benchmark::State &state) { RenderOverCapture(state, Shared().memory24); }
+void BM_RenderGUISMS_Blended_Window32(benchmark::State &state) { RenderAfterOtherOpacity(state, Shared().window); }
+void BM_RenderGUISMS_Blended_Dib32(benchmark::State &state) { RenderAfterOtherOpacity(state, Shared().memory32); }
+void BM_RenderGUISMS_Blended_Dib24(benchmark::State &state) { RenderAfterOtherOpacity(state, Shared().memory24); }
 
 void BM_RenderGUIResourceDC_Window32(benchmark::State &state)
 {
@@ -213,15 +235,18 @@ void SpriteAndOpacity(benchmark::internal::Benchmark *benchmark)
 {
     benchmark->ArgNames({"sprite", "opacity"});
     for (const int kind : {kRound, kPartial})
-        for (const int percent : {30, 70, 100})
+        for (const int percent : {30, 58, 70, 100})
             benchmark->Args({kind, percent});
 }
 
+BENCHMARK(BM_RenderGUISMS_Blended_Window32)->Apply(SpriteAndOpacity);
+BENCHMARK(BM_RenderGUISMS_Blended_Dib32)->Apply(SpriteAndOpacity);
+BENCHMARK(BM_PixmanOver_x8r8g8b8)->Apply(SpriteAndOpacity);
+BENCHMARK(BM_PixmanOver_r8g8b8)->Apply(SpriteAndOpacity);
+BENCHMARK(BM_RenderGUISMS_Blended_Dib24)->Apply(SpriteAndOpacity);
 BENCHMARK(BM_RenderGUISMS_Window32)->Apply(SpriteAndOpacity);
 BENCHMARK(BM_RenderGUISMS_Dib24)->Apply(SpriteAndOpacity);
 BENCHMARK(BM_SetPaletteThenRenderGUISMS_Window32)->Apply(SpriteAndOpacity);
-BENCHMARK(BM_PixmanOver_x8r8g8b8)->Apply(SpriteAndOpacity);
-BENCHMARK(BM_PixmanOver_r8g8b8)->Apply(SpriteAndOpacity);
 #if defined(ORVALIN_BENCH_WITH_QT)
 BENCHMARK(BM_QPainterDrawImage_RGB32)->Apply(SpriteAndOpacity);
 #endif

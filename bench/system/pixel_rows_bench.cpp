@@ -11,7 +11,8 @@ namespace {
 
 constexpr int kSide = 64;
 
-void convertBlock(benchmark::State &state, pellory::sys::RowConversion convert, int fromBytes, int toBytes)
+template <typename Conversion>
+void convertBlock(benchmark::State &state, Conversion convert, int fromBytes, int toBytes)
 {
     std::vector<uint8_t> from(size_t{kSide} * kSide * fromBytes, 7), to(size_t{kSide} * kSide * toBytes, 0xFF);
     for (auto _ : state) {
@@ -24,9 +25,9 @@ void convertBlock(benchmark::State &state, pellory::sys::RowConversion convert, 
 
 const bool kRegistered = [] {
     for (const auto &set : pellory::sys::availableRowConverters()) {
-        benchmark::RegisterBenchmark((std::string("rowsToFourBytes/") + set.name).c_str(), convertBlock,
+        benchmark::RegisterBenchmark((std::string("rowsToFourBytes/") + set.name).c_str(), convertBlock<pellory::sys::RowToFourBytes>,
                                      set.toFourBytes, 3, 4);
-        benchmark::RegisterBenchmark((std::string("rowsToThreeBytes/") + set.name).c_str(), convertBlock,
+        benchmark::RegisterBenchmark((std::string("rowsToThreeBytes/") + set.name).c_str(), convertBlock<pellory::sys::RowToThreeBytes>,
                                      set.toThreeBytes, 4, 3);
     }
     return true;

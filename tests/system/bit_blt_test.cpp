@@ -117,6 +117,23 @@ TEST_F(BitBltTest, ColourBytesPassUnchangedBetweenTwentyFourAndThirtyTwoBits)
     EXPECT_TRUE(window.changes.size() == 1) << "reading from a window reports no change";
 }
 
+// Drawing the same pixels again must cost the window no presentation.
+TEST_F(BitBltTest, AWindowHearsOfABlitOnlyWhenAColourByteChanged)
+{
+    for (const WORD bitCount : {WORD{24}, WORD{32}}) {
+        SCOPED_TRACE(std::to_string(bitCount) + " bits");
+        MemoryDib source(3, 2, bitCount);
+        WindowSurface window(3, 2, 0);
+        source.bits[0] = 9;
+        ASSERT_TRUE(BitBlt(window.dc, 0, 0, 3, 2, source.dc, 0, 0, SRCCOPY));
+        ASSERT_TRUE(BitBlt(window.dc, 0, 0, 3, 2, source.dc, 0, 0, SRCCOPY));
+        EXPECT_EQ(window.changes.size(), 1u) << "the second blit changed nothing";
+        source.bits[bitCount / 8 * 2 + 2] = 1; // red of the last pixel of the bottom row
+        ASSERT_TRUE(BitBlt(window.dc, 0, 0, 3, 2, source.dc, 0, 0, SRCCOPY));
+        EXPECT_EQ(window.changes.size(), 2u);
+    }
+}
+
 TEST_F(BitBltTest, ThirtyTwoBitSectionsCopyAllFourBytes)
 {
     MemoryDib source(2, 1, 32);

@@ -54,7 +54,7 @@ TEST_P(PixelRowsTest, ThreeToFourBytesCopiesColourAndKeepsTheUnusedByte)
         for (int x = 0; x < width; ++x)
             for (int c = 0; c < 3; ++c)
                 source.row()[3 * x + c] = channelByte(x, c);
-        set.toFourBytes(target.row(), source.row(), width);
+        EXPECT_EQ(set.toFourBytes(target.row(), source.row(), width), width > 0);
         for (int x = 0; x < width; ++x) {
             for (int c = 0; c < 3; ++c)
                 ASSERT_EQ(target.row()[4 * x + c], channelByte(x, c)) << "pixel " << x << " channel " << c;
@@ -62,6 +62,24 @@ TEST_P(PixelRowsTest, ThreeToFourBytesCopiesColourAndKeepsTheUnusedByte)
         }
         EXPECT_TRUE(target.guardsIntact());
         EXPECT_TRUE(source.guardsIntact());
+        EXPECT_FALSE(set.toFourBytes(target.row(), source.row(), width)) << "the same colours again";
+    }
+}
+
+// One changed byte anywhere in the row is reported, whichever step or tail
+// holds it; a change of the unused byte alone is not.
+TEST_P(PixelRowsTest, ThreeToFourBytesReportsWhetherAColourByteChanged)
+{
+    const int width = GetParam();
+    for (const RowConverters &set : sys::availableRowConverters()) {
+        for (int changedByte = 0; changedByte < 3 * width; ++changedByte) {
+            SCOPED_TRACE(label(set, width) + ", byte " + std::to_string(changedByte));
+            GuardedRow source(width, 3, 0x11), target(width, 4, 0x11);
+            source.row()[changedByte] = 0x12;
+            ASSERT_TRUE(set.toFourBytes(target.row(), source.row(), width));
+            target.row()[4 * (changedByte / 3) + 3] ^= 0xFF;
+            ASSERT_FALSE(set.toFourBytes(target.row(), source.row(), width));
+        }
     }
 }
 

@@ -1,5 +1,7 @@
 // BitBlt with SRCCOPY between any two DCs that have pixels, clipped against
-// both surfaces. A window DC's owner hears about the rectangle that changed.
+// both surfaces. A window DC's owner hears about the rectangle when a byte in
+// it changed: redrawing the same pixels (a button at an unchanged glow) then
+// costs no presentation.
 #include "blit_clip.h"
 #include "gdi_table.h"
 
@@ -28,9 +30,9 @@ BOOL blit(GdiHandle dstHandle, int x, int y, int cx, int cy, GdiHandle srcHandle
         {x, y, cx, cy, x1, y1, dst->width, dst->height, src->width, src->height});
     if (!area)
         return TRUE; // nothing of the rectangle is on both surfaces
-    copyPixels(*dst, area->dstX, area->dstY, *src, area->srcX, area->srcY, area->width,
-               area->height);
-    if (dstDc->isWindow && dstDc->changed != nullptr)
+    const bool changed = copyPixels(*dst, area->dstX, area->dstY, *src, area->srcX, area->srcY,
+                                    area->width, area->height);
+    if (changed && dstDc->isWindow && dstDc->changed != nullptr)
         notice = {dstDc->changed, dstDc->changedContext,
                   RECT{area->dstX, area->dstY, area->dstX + area->width, area->dstY + area->height}};
     return TRUE;

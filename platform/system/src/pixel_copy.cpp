@@ -9,10 +9,14 @@
 namespace pellory::sys {
 namespace {
 
-void copyRowSameFormat(BYTE *dst, const BYTE *src, int width, int bytesPerPixel)
+bool copyRowSameFormat(BYTE *dst, const BYTE *src, int width, int bytesPerPixel)
 {
+    const auto bytes = static_cast<std::size_t>(width) * bytesPerPixel;
+    if (std::memcmp(dst, src, bytes) == 0)
+        return false;
     // memmove: a blit within one surface may overlap itself.
-    std::memmove(dst, src, static_cast<std::size_t>(width) * bytesPerPixel);
+    std::memmove(dst, src, bytes);
+    return true;
 }
 
 // Within one surface, rows must be visited so that no source row is
@@ -28,26 +32,31 @@ bool visitRowsBackwards(const Surface &dst, const BYTE *dstFirst, const Surface 
 
 } // namespace
 
-void copyPixels(const Surface &dst, int dstX, int dstY, const Surface &src, int srcX, int srcY,
+bool copyPixels(const Surface &dst, int dstX, int dstY, const Surface &src, int srcX, int srcY,
                 int width, int height)
 {
     if (width <= 0 || height <= 0)
-        return;
+        return false;
     const BYTE *srcFirst = src.pixel(srcX, srcY);
     BYTE *dstFirst = dst.pixel(dstX, dstY);
     const bool backwards = visitRowsBackwards(dst, dstFirst, src, srcFirst);
     const bool sameFormat = dst.bytesPerPixel == src.bytesPerPixel;
     const RowConverters &converters = availableRowConverters().front();
-    const RowConversion convert = dst.bytesPerPixel == 4 ? converters.toFourBytes : converters.toThreeBytes;
+    bool changed = false;
     for (int i = 0; i < height; ++i) {
         const int row = backwards ? height - 1 - i : i;
         BYTE *to = dstFirst + row * dst.rowStep;
         const BYTE *from = srcFirst + row * src.rowStep;
-        if (sameFormat)
-            copyRowSameFormat(to, from, width, dst.bytesPerPixel);
-        else
-            convert(to, from, width);
+        if (sameFormat) {
+            changed |= copyRowSameFormat(to, from, width, dst.bytesPerPixel);
+        } else if (dst.bytesPerPixel == 4) {
+            changed |= converters.toFourBytes(to, from, width);
+        } else {
+            converters.toThreeBytes(to, from, width);
+            changed = true; // never shown, so not worth comparing
+        }
     }
+    return changed;
 }
 
 } // namespace pellory::sys

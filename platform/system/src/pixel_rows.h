@@ -11,21 +11,23 @@ namespace pellory::sys {
 
 // Converts `width` pixels; reads and writes nothing outside either row.
 // The rows belong to surfaces of different formats, so they never overlap.
-using RowConversion = void (*)(uint8_t *__restrict dst, const uint8_t *__restrict src, int width);
+// 3 -> 4 bytes: the destination's unused byte is left as it was; the result
+// says whether any colour byte changed (a window then has to be presented).
+using RowToFourBytes = bool (*)(uint8_t *__restrict dst, const uint8_t *__restrict src, int width);
+// 4 -> 3 bytes: the source's unused byte is dropped.
+using RowToThreeBytes = void (*)(uint8_t *__restrict dst, const uint8_t *__restrict src, int width);
 
 struct RowConverters {
     const char *name;
-    // 3 -> 4 bytes: the destination's unused byte is left as it was.
-    RowConversion toFourBytes;
-    // 4 -> 3 bytes: the source's unused byte is dropped.
-    RowConversion toThreeBytes;
+    RowToFourBytes toFourBytes;
+    RowToThreeBytes toThreeBytes;
 };
 
-void rowToFourBytesPortable(uint8_t *__restrict dst, const uint8_t *__restrict src, int width);
+bool rowToFourBytesPortable(uint8_t *__restrict dst, const uint8_t *__restrict src, int width);
 void rowToThreeBytesPortable(uint8_t *__restrict dst, const uint8_t *__restrict src, int width);
-void rowToFourBytesAvx2(uint8_t *__restrict dst, const uint8_t *__restrict src, int width);
+bool rowToFourBytesAvx2(uint8_t *__restrict dst, const uint8_t *__restrict src, int width);
 void rowToThreeBytesAvx2(uint8_t *__restrict dst, const uint8_t *__restrict src, int width);
-void rowToFourBytesAvx512(uint8_t *__restrict dst, const uint8_t *__restrict src, int width);
+bool rowToFourBytesAvx512(uint8_t *__restrict dst, const uint8_t *__restrict src, int width);
 void rowToThreeBytesAvx512(uint8_t *__restrict dst, const uint8_t *__restrict src, int width);
 
 // The sets this processor can run, fastest first.

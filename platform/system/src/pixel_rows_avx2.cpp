@@ -8,13 +8,14 @@
 
 namespace pellory::sys {
 
-PELLORY_AVX2 void rowToFourBytesAvx2(uint8_t *__restrict dst, const uint8_t *__restrict src, int width)
+PELLORY_AVX2 bool rowToFourBytesAvx2(uint8_t *__restrict dst, const uint8_t *__restrict src, int width)
 {
     // The low lane holds source bytes 0-15 (pixels 0-3 at 0), the high lane
     // bytes 8-23 (pixels 4-7 at 4), so eight pixels read exactly 24 bytes.
     const __m256i spread = _mm256_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1,
                                             4, 5, 6, -1, 7, 8, 9, -1, 10, 11, 12, -1, 13, 14, 15, -1);
     const __m256i colourBytes = _mm256_set1_epi32(0x00FFFFFF);
+    __m256i differences = _mm256_setzero_si256();
     int x = 0;
     for (; x + 8 <= width; x += 8) {
         const uint8_t *from = src + 3 * x;
@@ -22,9 +23,12 @@ PELLORY_AVX2 void rowToFourBytesAvx2(uint8_t *__restrict dst, const uint8_t *__r
                                                 _mm_loadu_si128(reinterpret_cast<const __m128i *>(from)));
         auto *to = reinterpret_cast<__m256i *>(dst + 4 * x);
         const __m256i kept = _mm256_loadu_si256(to);
-        _mm256_storeu_si256(to, _mm256_blendv_epi8(kept, _mm256_shuffle_epi8(source, spread), colourBytes));
+        const __m256i merged = _mm256_blendv_epi8(kept, _mm256_shuffle_epi8(source, spread), colourBytes);
+        differences = _mm256_or_si256(differences, _mm256_xor_si256(merged, kept));
+        _mm256_storeu_si256(to, merged);
     }
-    rowToFourBytesPortable(dst + 4 * x, src + 3 * x, width - x);
+    const bool tailChanged = rowToFourBytesPortable(dst + 4 * x, src + 3 * x, width - x);
+    return tailChanged || !_mm256_testz_si256(differences, differences);
 }
 
 PELLORY_AVX2 void rowToThreeBytesAvx2(uint8_t *__restrict dst, const uint8_t *__restrict src, int width)

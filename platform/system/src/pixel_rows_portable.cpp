@@ -6,19 +6,25 @@
 
 namespace pellory::sys {
 
-void rowToFourBytesPortable(uint8_t *__restrict dst, const uint8_t *__restrict src, int width)
+bool rowToFourBytesPortable(uint8_t *__restrict dst, const uint8_t *__restrict src, int width)
 {
     if (width <= 0)
-        return;
+        return false;
     const int wordPixels = width - 1;
+    uint32_t differences = 0;
     for (int x = 0; x < wordPixels; ++x) {
         uint32_t colour, kept;
         std::memcpy(&colour, src + x * 3, 4);
         std::memcpy(&kept, dst + x * 4, 4);
         const uint32_t merged = (colour & 0x00FFFFFFu) | (kept & 0xFF000000u);
+        differences |= merged ^ kept;
         std::memcpy(dst + x * 4, &merged, 4);
     }
-    std::memcpy(dst + wordPixels * 4, src + wordPixels * 3, 3);
+    uint8_t *last = dst + wordPixels * 4;
+    const uint8_t *lastSource = src + wordPixels * 3;
+    differences |= static_cast<uint32_t>((last[0] ^ lastSource[0]) | (last[1] ^ lastSource[1]) | (last[2] ^ lastSource[2]));
+    std::memcpy(last, lastSource, 3);
+    return differences != 0;
 }
 
 void rowToThreeBytesPortable(uint8_t *__restrict dst, const uint8_t *__restrict src, int width)

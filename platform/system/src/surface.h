@@ -22,8 +22,9 @@ struct Surface {
 
 // Copies a width x height block that both surfaces contain (the caller clips).
 // Colour bytes pass unchanged; when the destination has 4 bytes a pixel and
-// the source 3, the destination's unused byte is left as it was.
-void copyPixels(const Surface &dst, int dstX, int dstY, const Surface &src, int srcX, int srcY,
+// the source 3, the destination's unused byte is left as it was. False when
+// a destination of 4 bytes a pixel kept every byte it had.
+bool copyPixels(const Surface &dst, int dstX, int dstY, const Surface &src, int srcX, int srcY,
                 int width, int height);
 
 } // namespace pellory::sys
