@@ -38,27 +38,16 @@ constexpr uint64_t kColourBytes = 0x7777777777777777ull;
 // The low `count` bits set, for count from 0 to 64.
 constexpr uint64_t LowBits(int count) { return count >= 64 ? ~uint64_t{0} : (uint64_t{1} << count) - 1; }
 
-// 16 whole pixels: the destination is read, merged and written whole, which
-// many processors do much faster than a masked store; the result holds the
-// bytes that changed.
-PELLORY_AVX512 __m512i spreadSixteenPixels(uint8_t *dst, const uint8_t *src)
-{
-    const __m512i source = _mm512_maskz_loadu_epi8(_cvtu64_mask64(LowBits(48)), src);
-    const __m512i kept = _mm512_loadu_si512(dst);
-    const __m512i merged = _mm512_mask_permutexvar_epi8(kept, _cvtu64_mask64(kColourBytes),
-                                                        _mm512_load_si512(kSpreadIndex.data()), source);
-    _mm512_storeu_si512(dst, merged);
-    return _mm512_xor_si512(merged, kept);
-}
-
-// Fewer than 16 pixels; the masks say how many.
-PELLORY_AVX512 bool spreadPixels(uint8_t *dst, const uint8_t *src, __mmask64 sourceBytes, __mmask64 colourBytes)
+// Up to 16 pixels; the masks say how many (a whole step reads the whole
+// destination, which is faster than a masked read). The result has a bit set
+// for every colour byte that changed.
+PELLORY_AVX512 __mmask64 spreadPixels(uint8_t *dst, const uint8_t *src, __mmask64 sourceBytes, __mmask64 colourBytes)
 {
     const __m512i source = _mm512_maskz_loadu_epi8(sourceBytes, src);
-    const __m512i kept = _mm512_maskz_loadu_epi8(colourBytes, dst);
-    const __m512i spread = _mm512_maskz_permutexvar_epi8(colourBytes, _mm512_load_si512(kSpreadIndex.data()), source);
+    const __m512i kept = sourceBytes == LowBits(48) ? _mm512_loadu_si512(dst) : _mm512_maskz_loadu_epi8(colourBytes, dst);
+    const __m512i spread = _mm512_permutexvar_epi8(_mm512_load_si512(kSpreadIndex.data()), source);
     _mm512_mask_storeu_epi8(dst, colourBytes, spread);
-    return _mm512_cmpneq_epi8_mask(spread, kept) != 0;
+    return _mm512_mask_cmpneq_epi8_mask(colourBytes, spread, kept);
 }
 
 PELLORY_AVX512 void packPixels(uint8_t *dst, const uint8_t *src, __mmask16 sourcePixels, __mmask64 targetBytes)
@@ -72,14 +61,15 @@ PELLORY_AVX512 void packPixels(uint8_t *dst, const uint8_t *src, __mmask16 sourc
 // Whole 16-pixel steps use constant masks; only the tail computes its own.
 PELLORY_AVX512 bool rowToFourBytesAvx512(uint8_t *__restrict dst, const uint8_t *__restrict src, int width)
 {
-    __m512i differences = _mm512_setzero_si512();
+    __mmask64 changed = 0;
     int x = 0;
     for (; x + 16 <= width; x += 16)
-        differences = _mm512_or_si512(differences, spreadSixteenPixels(dst + 4 * x, src + 3 * x));
+        changed |= spreadPixels(dst + 4 * x, src + 3 * x, _cvtu64_mask64(LowBits(48)), _cvtu64_mask64(kColourBytes));
     const int count = width - x;
-    const bool tailChanged = count > 0 && spreadPixels(dst + 4 * x, src + 3 * x, _cvtu64_mask64(LowBits(3 * count)),
-                                                       _cvtu64_mask64(kColourBytes & LowBits(4 * count)));
-    return tailChanged || _mm512_test_epi8_mask(differences, differences) != 0;
+    if (count > 0)
+        changed |= spreadPixels(dst + 4 * x, src + 3 * x, _cvtu64_mask64(LowBits(3 * count)),
+                                _cvtu64_mask64(kColourBytes & LowBits(4 * count)));
+    return changed != 0;
 }
 
 PELLORY_AVX512 void rowToThreeBytesAvx512(uint8_t *__restrict dst, const uint8_t *__restrict src, int width)
