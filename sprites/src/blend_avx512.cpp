@@ -1,11 +1,13 @@
-// Sixteen pixels a step; masked loads and stores cover the row's tail, so
-// nothing outside either row is touched.
+// Blocks of 64 pixels look up their coefficients with byte permutes; the
+// rest of a row goes sixteen pixels a step with gathers, masked loads and
+// stores covering the tail, so nothing outside either row is touched.
 #include "blend_kernels.h"
 
 // GCC 12 reports the deliberately undefined pass-through operand of the
 // unmasked AVX-512 intrinsics as uninitialised once they are inlined.
 #if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#pragma GCC diagnostic ignored "-Wuninitialized"
 #endif
 
 #include <immintrin.h>
@@ -70,6 +72,29 @@ constexpr __mmask64 RedBytes()
     return mask;
 }
 
+// The alphas of a 64-pixel block, pixel 16k + 4l + i at byte 16l + 4k + i:
+// unpacking the looked-up byte planes works within 128-bit lanes, and this
+// order makes it give chunk k's coefficients in pixel order. Bytes with
+// k >= 2 come from the second pair of chunks (kUpperChunkBytes).
+constexpr ByteIndex BlockAlphaIndex()
+{
+    ByteIndex index{};
+    for (int lane = 0; lane < 4; ++lane)
+        for (int chunk = 0; chunk < 4; ++chunk)
+            for (int i = 0; i < 4; ++i)
+                index[16 * lane + 4 * chunk + i] = static_cast<uint8_t>((chunk & 1) * 64 + 16 * lane + 4 * i + 3);
+    return index;
+}
+
+// Every byte of chunk k's alphas replaced by the alpha of its first pixel.
+constexpr ByteIndex ChunkFirstAlphaIndex()
+{
+    ByteIndex index{};
+    for (int position = 0; position < 64; ++position)
+        index[position] = static_cast<uint8_t>(position % 16 / 4 * 4);
+    return index;
+}
+
 using DwordIndex = std::array<uint32_t, 16>;
 
 constexpr DwordIndex EveryOtherDword(uint32_t first)
@@ -88,6 +113,10 @@ alignas(64) constexpr ByteIndex kBlueGreenIndex = BlueGreenIndex();
 alignas(64) constexpr ByteIndex kRedIndex = RedIndex();
 constexpr __mmask64 kPairBytes = 0x5555555555555555ull;
 constexpr __mmask64 kRedBytes = RedBytes();
+alignas(64) constexpr ByteIndex kBlockAlphaIndex = BlockAlphaIndex();
+alignas(64) constexpr ByteIndex kChunkFirstAlphaIndex = ChunkFirstAlphaIndex();
+constexpr __mmask64 kUpperChunkBytes = 0xFF00FF00FF00FF00ull;
+constexpr uint64_t kChunkBytes = 0x000F000F000F000Full; // chunk 0's alphas; chunk k's are 4k bits up
 
 struct Coefficients {
     __m512i high, middle, low;
@@ -110,16 +139,44 @@ ORVALIN_AVX512 Coefficients GatherCoefficients(__m512i alpha, __mmask16 lanes, c
             _mm512_mask_i32gather_epi32(zero, lanes, offsets, &base->low, 4)};
 }
 
-ORVALIN_AVX512 Coefficients LoadCoefficients(__m512i alpha, __mmask16 lanes, uint8_t firstAlpha,
-                                            const BlendTable &table)
+ORVALIN_AVX512 Coefficients Broadcast(const BlendCoefficients &c)
 {
-    const __m512i first = _mm512_set1_epi32(firstAlpha);
-    if (_mm512_mask_cmpeq_epi32_mask(lanes, alpha, first) == lanes) {
-        const BlendCoefficients &c = table.byAlpha[firstAlpha];
-        return {_mm512_set1_epi32(static_cast<int>(c.high)), _mm512_set1_epi32(static_cast<int>(c.middle)),
-                _mm512_set1_epi32(static_cast<int>(c.low))};
-    }
-    return GatherCoefficients(alpha, lanes, table);
+    return {_mm512_set1_epi32(static_cast<int>(c.high)), _mm512_set1_epi32(static_cast<int>(c.middle)),
+            _mm512_set1_epi32(static_cast<int>(c.low))};
+}
+
+// One byte plane for 64 alphas: two 128-entry permutes, picked by bit 7.
+ORVALIN_AVX512 __m512i LookUpPlane(const uint8_t *plane, __m512i alpha, __mmask64 upperHalf)
+{
+    const __m512i lower = _mm512_permutex2var_epi8(_mm512_load_si512(plane), alpha, _mm512_load_si512(plane + 64));
+    const __m512i upper =
+        _mm512_permutex2var_epi8(_mm512_load_si512(plane + 128), alpha, _mm512_load_si512(plane + 192));
+    return _mm512_mask_blend_epi8(upperHalf, lower, upper);
+}
+
+// Four byte planes into the 32-bit values of chunks 0 to 3.
+ORVALIN_AVX512 void JoinPlanes(__m512i byte0, __m512i byte1, __m512i byte2, __m512i byte3, __m512i (&chunks)[4])
+{
+    const __m512i low01 = _mm512_unpacklo_epi8(byte0, byte1), high01 = _mm512_unpackhi_epi8(byte0, byte1);
+    const __m512i low23 = _mm512_unpacklo_epi8(byte2, byte3), high23 = _mm512_unpackhi_epi8(byte2, byte3);
+    chunks[0] = _mm512_unpacklo_epi16(low01, low23);
+    chunks[1] = _mm512_unpackhi_epi16(low01, low23);
+    chunks[2] = _mm512_unpacklo_epi16(high01, high23);
+    chunks[3] = _mm512_unpackhi_epi16(high01, high23);
+}
+
+ORVALIN_AVX512 void LookUpBlock(__m512i alpha, const BlendTable &table, Coefficients (&chunks)[4])
+{
+    const __mmask64 upperHalf = _mm512_movepi8_mask(alpha);
+    __m512i planes[kCoefficientPlanes];
+    for (int plane = 0; plane < kCoefficientPlanes; ++plane)
+        planes[plane] = LookUpPlane(table.planes[plane], alpha, upperHalf);
+    __m512i high[4], middle[4], low[4];
+    JoinPlanes(planes[0], planes[1], planes[2], planes[3], high);
+    JoinPlanes(planes[4], planes[5], planes[6], planes[7], middle);
+    JoinPlanes(planes[8], planes[9], _mm512_setzero_si512(), _mm512_setzero_si512(), low);
+    for (int chunk = 0; chunk < 4; ++chunk)
+        chunks[chunk] = {high[chunk], middle[chunk], low[chunk]};
 }
 
 template <int Channel>
@@ -166,11 +223,13 @@ ORVALIN_AVX512 void StoreWork(uint8_t *work, WorkAccess access, __m512i packed)
     _mm_storeu_si128(reinterpret_cast<__m128i *>(work + 32), _mm512_extracti32x4_epi32(packed, 2));
 }
 
-ORVALIN_AVX512 void BlendChunk(const uint8_t *sprite, uint8_t *work, int count, const BlendTable &table)
+// `varied` holds the chunk's coefficients when its alphas differ; without
+// it they are gathered.
+ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendChunk(__m512i pixels, uint8_t *work, int count, const BlendTable &table,
+                               const Coefficients *varied)
 {
     const __mmask16 lanes = _cvtu32_mask16((1u << count) - 1u);
     const WorkAccess access = {count, _cvtu64_mask64((uint64_t{1} << (3 * count)) - 1u)};
-    const __m512i pixels = _mm512_maskz_loadu_epi32(lanes, sprite);
     const __m512i alpha = _mm512_srli_epi32(pixels, 24);
     if (_mm512_mask_cmpneq_epi32_mask(lanes, alpha, _mm512_setzero_si512()) == 0)
         return;
@@ -179,10 +238,40 @@ ORVALIN_AVX512 void BlendChunk(const uint8_t *sprite, uint8_t *work, int count, 
         return;
     }
     const __m512i under = LoadWork(work, access);
-    const Coefficients c = LoadCoefficients(alpha, lanes, sprite[3], table);
+    const int firstAlpha = _mm_cvtsi128_si32(_mm512_castsi512_si128(alpha));
+    Coefficients c;
+    if (_mm512_mask_cmpeq_epi32_mask(lanes, alpha, _mm512_set1_epi32(firstAlpha)) == lanes)
+        c = Broadcast(table.byAlpha[firstAlpha]);
+    else
+        c = varied != nullptr ? *varied : GatherCoefficients(alpha, lanes, table);
     StoreWork(work, access,
               PackChannels(BlendChannel16<0>(pixels, under, c), BlendChannel16<1>(pixels, under, c),
                            BlendChannel16<2>(pixels, under, c)));
+}
+
+// 64 pixels; the byte-permute lookup runs only when some chunk's alphas differ.
+ORVALIN_AVX512 void BlendBlock(const uint8_t *sprite, uint8_t *work, const BlendTable &table)
+{
+    __m512i pixels[4];
+    for (int chunk = 0; chunk < 4; ++chunk)
+        pixels[chunk] = _mm512_loadu_si512(sprite + 64 * chunk);
+    const __m512i index = _mm512_load_si512(kBlockAlphaIndex.data());
+    const __m512i alpha = _mm512_mask_blend_epi8(kUpperChunkBytes, _mm512_permutex2var_epi8(pixels[0], index, pixels[1]),
+                                                 _mm512_permutex2var_epi8(pixels[2], index, pixels[3]));
+    if (_mm512_test_epi8_mask(alpha, alpha) == 0)
+        return;
+    const __m512i firstAlphas = _mm512_permutexvar_epi8(_mm512_load_si512(kChunkFirstAlphaIndex.data()), alpha);
+    const uint64_t differing = _cvtmask64_u64(_mm512_cmpneq_epi8_mask(alpha, firstAlphas));
+    int varyingChunks = 0;
+    for (int chunk = 0; chunk < 4; ++chunk)
+        varyingChunks += (differing & (kChunkBytes << (4 * chunk))) != 0;
+    // The lookup costs about as much as gathering for two chunks.
+    Coefficients looked[4];
+    const bool lookUp = varyingChunks > 1;
+    if (lookUp)
+        LookUpBlock(alpha, table, looked);
+    for (int chunk = 0; chunk < 4; ++chunk)
+        BlendChunk(pixels[chunk], work + 48 * chunk, 16, table, lookUp ? &looked[chunk] : nullptr);
 }
 
 } // namespace
@@ -190,8 +279,14 @@ ORVALIN_AVX512 void BlendChunk(const uint8_t *sprite, uint8_t *work, int count, 
 ORVALIN_AVX512 void BlendRowAvx512(const uint8_t *spriteRow, uint8_t *workRow, int width,
                                    const BlendTable &table)
 {
-    for (int column = 0; column < width; column += 16)
-        BlendChunk(spriteRow + 4 * column, workRow + 3 * column, std::min(16, width - column), table);
+    int column = 0;
+    for (; column + 64 <= width; column += 64)
+        BlendBlock(spriteRow + 4 * column, workRow + 3 * column, table);
+    for (; column < width; column += 16) {
+        const int count = std::min(16, width - column);
+        const __m512i pixels = _mm512_maskz_loadu_epi32(_cvtu32_mask16((1u << count) - 1u), spriteRow + 4 * column);
+        BlendChunk(pixels, workRow + 3 * column, count, table, nullptr);
+    }
 }
 
 } // namespace orvalin

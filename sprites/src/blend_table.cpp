@@ -38,8 +38,16 @@ BlendCoefficients CoefficientsFor(int alpha, float opacity)
 
 void BuildBlendTable(float opacity, BlendTable &table)
 {
-    for (int alpha = 0; alpha < 256; ++alpha)
-        table.byAlpha[alpha] = CoefficientsFor(alpha, opacity);
+    for (int alpha = 0; alpha < 256; ++alpha) {
+        const BlendCoefficients c = CoefficientsFor(alpha, opacity);
+        table.byAlpha[alpha] = c;
+        for (int byte = 0; byte < 4; ++byte) {
+            table.planes[byte][alpha] = static_cast<uint8_t>(c.high >> (8 * byte));
+            table.planes[4 + byte][alpha] = static_cast<uint8_t>(c.middle >> (8 * byte));
+        }
+        table.planes[8][alpha] = static_cast<uint8_t>(c.low);
+        table.planes[9][alpha] = static_cast<uint8_t>(c.low >> 8);
+    }
     table.copiesOpaque = opacity == 1.0f;
 }
 

@@ -27,8 +27,14 @@ struct BlendCoefficients {
 };
 static_assert(sizeof(BlendCoefficients) == 16, "kernels gather entries at a 16-byte stride");
 
+// Bytes 0-3 of `high`, 0-3 of `middle` and 0-1 of `low` (below 2^14).
+constexpr int kCoefficientPlanes = 10;
+
 struct BlendTable {
     BlendCoefficients byAlpha[256];
+    // The same coefficients one byte per alpha and plane, for kernels that
+    // look up a whole block of alphas with byte permutes instead of gathers.
+    alignas(64) uint8_t planes[kCoefficientPlanes][256];
     // Opacity exactly 1.0: opaque sprite pixels are copied without arithmetic.
     bool copiesOpaque;
 };
