@@ -3,6 +3,7 @@
 // moves and timer ticks.
 #include <QCoreApplication>
 #include <QCursor>
+#include <QPaintEvent>
 #include <algorithm>
 
 #include "forms/command_button.h"
@@ -31,6 +32,21 @@ QRgb blended(QRgb under, SpritePixel sprite, int percent)
     return qRgb(channel(sprite.red, qRed(under)), channel(sprite.green, qGreen(under)),
                 channel(sprite.blue, qBlue(under)));
 }
+
+// Counts the rectangles painted on a widget, i.e. presented to the screen.
+class PresentedRectangles : public QObject {
+public:
+    explicit PresentedRectangles(QWidget *widget) { widget->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            count += static_cast<QPaintEvent *>(event)->region().rectCount();
+        return false;
+    }
+};
 
 class PointerTest : public MainWindowTest {
 protected:
@@ -121,6 +137,22 @@ TEST_F(PointerTest, LeavingTheClientAreaFadesTheGlowUntilThePointerIsSeenElsewhe
 
     tickWithPointerAt(buttonCentre(1));
     expectOpacities({30, 70, 30, 30, 30, 30});
+}
+
+// An idle window redraws its buttons at every tick; when no opacity changed
+// that must cost no presentation.
+TEST_F(PointerTest, TicksThatChangeNoOpacityPresentNothing)
+{
+    tickWithPointerAt(QPoint(-200, -200));
+    QCoreApplication::processEvents();
+    const PresentedRectangles presented(form->client());
+    for (int tick = 0; tick < 3; ++tick)
+        tickWithPointerAt(QPoint(-200, -200));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(presented.count, 0);
+    tickWithPointerAt(buttonCentre(1));
+    QCoreApplication::processEvents();
+    EXPECT_GT(presented.count, 0) << "a changed glow is presented";
 }
 
 TEST_F(PointerTest, ASelectionShowsFullOpacityAtTheNextMove)
