@@ -30,9 +30,10 @@ BOOL blit(GdiHandle dstHandle, int x, int y, int cx, int cy, GdiHandle srcHandle
         {x, y, cx, cy, x1, y1, dst->width, dst->height, src->width, src->height});
     if (!area)
         return TRUE; // nothing of the rectangle is on both surfaces
+    const bool heard = dstDc->isWindow && dstDc->changed != nullptr;
     const bool changed = copyPixels(*dst, area->dstX, area->dstY, *src, area->srcX, area->srcY,
-                                    area->width, area->height);
-    if (changed && dstDc->isWindow && dstDc->changed != nullptr)
+                                    area->width, area->height, heard);
+    if (changed && heard)
         notice = {dstDc->changed, dstDc->changedContext,
                   RECT{area->dstX, area->dstY, area->dstX + area->width, area->dstY + area->height}};
     return TRUE;

@@ -9,10 +9,10 @@
 namespace pellory::sys {
 namespace {
 
-bool copyRowSameFormat(BYTE *dst, const BYTE *src, int width, int bytesPerPixel)
+bool copyRowSameFormat(BYTE *dst, const BYTE *src, int width, int bytesPerPixel, bool compare)
 {
     const auto bytes = static_cast<std::size_t>(width) * bytesPerPixel;
-    if (std::memcmp(dst, src, bytes) == 0)
+    if (compare && std::memcmp(dst, src, bytes) == 0)
         return false;
     // memmove: a blit within one surface may overlap itself.
     std::memmove(dst, src, bytes);
@@ -33,7 +33,7 @@ bool visitRowsBackwards(const Surface &dst, const BYTE *dstFirst, const Surface 
 } // namespace
 
 bool copyPixels(const Surface &dst, int dstX, int dstY, const Surface &src, int srcX, int srcY,
-                int width, int height)
+                int width, int height, bool reportChanges)
 {
     if (width <= 0 || height <= 0)
         return false;
@@ -48,7 +48,7 @@ bool copyPixels(const Surface &dst, int dstX, int dstY, const Surface &src, int 
         BYTE *to = dstFirst + row * dst.rowStep;
         const BYTE *from = srcFirst + row * src.rowStep;
         if (sameFormat) {
-            changed |= copyRowSameFormat(to, from, width, dst.bytesPerPixel);
+            changed |= copyRowSameFormat(to, from, width, dst.bytesPerPixel, reportChanges);
         } else if (dst.bytesPerPixel == 4) {
             changed |= converters.toFourBytes(to, from, width);
         } else {

@@ -40,14 +40,18 @@ constexpr uint64_t LowBits(int count) { return count >= 64 ? ~uint64_t{0} : (uin
 
 // Up to 16 pixels; the masks say how many (a whole step reads the whole
 // destination, which is faster than a masked read). The result has a bit set
-// for every colour byte that changed.
+// for every colour byte that changed; only then is anything written.
 PELLORY_AVX512 __mmask64 spreadPixels(uint8_t *dst, const uint8_t *src, __mmask64 sourceBytes, __mmask64 colourBytes)
 {
     const __m512i source = _mm512_maskz_loadu_epi8(sourceBytes, src);
     const __m512i kept = sourceBytes == LowBits(48) ? _mm512_loadu_si512(dst) : _mm512_maskz_loadu_epi8(colourBytes, dst);
     const __m512i spread = _mm512_permutexvar_epi8(_mm512_load_si512(kSpreadIndex.data()), source);
-    _mm512_mask_storeu_epi8(dst, colourBytes, spread);
-    return _mm512_mask_cmpneq_epi8_mask(colourBytes, spread, kept);
+    const __mmask64 changed = _mm512_mask_cmpneq_epi8_mask(colourBytes, spread, kept);
+    // Redrawing the same pixels is common (a button at an unchanged glow),
+    // and a masked store costs more than the comparison.
+    if (changed != 0)
+        _mm512_mask_storeu_epi8(dst, colourBytes, spread);
+    return changed;
 }
 
 PELLORY_AVX512 void packPixels(uint8_t *dst, const uint8_t *src, __mmask16 sourcePixels, __mmask64 targetBytes)

@@ -22,10 +22,11 @@ struct Surface {
 
 // Copies a width x height block that both surfaces contain (the caller clips).
 // Colour bytes pass unchanged; when the destination has 4 bytes a pixel and
-// the source 3, the destination's unused byte is left as it was. False when
-// a destination of 4 bytes a pixel kept every byte it had.
+// the source 3, the destination's unused byte is left as it was. With
+// `reportChanges`, false when the destination kept every byte it had
+// (without, rows of one format are copied without comparing them).
 bool copyPixels(const Surface &dst, int dstX, int dstY, const Surface &src, int srcX, int srcY,
-                int width, int height);
+                int width, int height, bool reportChanges);
 
 } // namespace pellory::sys
 
