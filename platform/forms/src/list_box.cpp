@@ -17,6 +17,15 @@ QString ListBox::highlightedText() const
     return selected.isEmpty() ? QString() : selected.first()->text();
 }
 
+void ListBox::focusInEvent(QFocusEvent *event)
+{
+    QListWidget::focusInEvent(event);
+    // Qt makes the first entry current on keyboard focus, so the first Down
+    // would land on the second.
+    if (highlightedRow_ < 0)
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+}
+
 QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex &index,
                                                               const QEvent *event) const
 {

@@ -1,14 +1,15 @@
 #include "forms/multi_line_text_box.h"
 
-#include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QTextDocument>
 #include <QTextOption>
 
+#include "message_edit.h"
+
 namespace forms {
 
 MultiLineTextBox::MultiLineTextBox(QWidget *parent)
-    : TextBox(parent), edit_(new QPlainTextEdit(this))
+    : TextBox(parent), edit_(new MessageEdit(this))
 {
     setEditor(edit_);
     edit_->setLineWrapMode(QPlainTextEdit::WidgetWidth);

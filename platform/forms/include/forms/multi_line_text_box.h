@@ -8,8 +8,9 @@ class QPlainTextEdit;
 
 namespace forms {
 
-// Several lines with word wrap, a vertical scroll bar, and
-// centred text.
+// Several lines with word wrap, a vertical scroll bar, and centred text. Tab
+// moves the focus on (Ctrl+Tab types a tab); copying with nothing selected
+// copies the whole text.
 class MultiLineTextBox : public TextBox {
     Q_OBJECT
 public:
