@@ -82,8 +82,10 @@ CategoryMessages readMessageSources(const QString &folder)
         const QString path = QStringLiteral("%1/category-%2.txt").arg(folder).arg(i + 1);
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
-            throw MessageSourceError(
-                QStringLiteral("%1: cannot read: %2").arg(path, file.errorString()).toStdString());
+            throw MessageSourceError(QStringLiteral("%1 (category «%2»): cannot read: %3")
+                                         .arg(path, QString::fromUtf8(categories::Names[i]),
+                                              file.errorString())
+                                         .toStdString());
         messages[i] = parseMessageSource(file.readAll(), path);
     }
     return messages;

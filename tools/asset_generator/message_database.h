@@ -9,6 +9,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "category_names.h"
+
 namespace pellory::assets {
 
 class MessageSourceError : public std::runtime_error {
@@ -19,7 +21,8 @@ public:
 // The program stops loading at this many records.
 constexpr int kDatabaseCapacity = 10000;
 
-using CategoryMessages = std::array<std::vector<QByteArray>, 6>; // Windows-1251 bodies
+// Windows-1251 bodies, by category in the order of the marks.
+using CategoryMessages = std::array<std::vector<QByteArray>, categories::Count>;
 
 // The messages of one source file, each checked and encoded. `origin` names
 // the file in errors. Throws MessageSourceError for an empty message, a line
@@ -27,7 +30,8 @@ using CategoryMessages = std::array<std::vector<QByteArray>, 6>; // Windows-1251
 // Windows-1251 cannot encode, or a file without messages.
 std::vector<QByteArray> parseMessageSource(const QByteArray &content, const QString &origin);
 
-// Reads all six sources from the folder.
+// Reads all six sources from the folder; a missing one is reported with its
+// category's name.
 CategoryMessages readMessageSources(const QString &folder);
 
 // The database text: lines "N-<message>" ending in CR LF, the categories
