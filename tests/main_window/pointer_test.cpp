@@ -3,6 +3,8 @@
 // moves and timer ticks.
 #include <QCoreApplication>
 #include <QCursor>
+#include <QSignalSpy>
+#include <QTimer>
 #include <algorithm>
 
 #include "forms/command_button.h"
@@ -65,10 +67,14 @@ protected:
             EXPECT_EQ(form->button(k).CurrentOpacity(), expected[k]) << "button " << k;
     }
 
+    // One real tick of the window's timer, through the event loop.
     void tickWithPointerAt(QPoint client)
     {
         QCursor::setPos(form->client()->mapToGlobal(client));
-        form->Timer1_Timer();
+        QSignalSpy ticks(form->Timer1, &QTimer::timeout);
+        form->Timer1->start();
+        ASSERT_TRUE(ticks.wait(5000));
+        form->Timer1->stop();
     }
 };
 
