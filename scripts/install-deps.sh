@@ -14,6 +14,7 @@ packages=(
   qt6-translations-l10n weston xwayland
   fp-utils-3.2.2 lintian procps
   mingw-w64 googletest wine wine64 wine32:i386
+  dbus at-spi2-core python3-pyatspi
 )
 
 sudo_cmd=""
