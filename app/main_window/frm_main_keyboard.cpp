@@ -35,7 +35,7 @@ void frmMain::describeControls()
           QStringLiteral("Номер показанного сообщения; введите число, чтобы перейти к нему (F6)")}},
         {txtSMS,
          {QStringLiteral("Сообщение"),
-          QStringLiteral("Текст сообщения; Ctrl+C без выделения копирует его целиком")}},
+          QStringLiteral("Текст сообщения; Ctrl+C без выделения копирует его целиком"), false}},
     };
     for (const auto &[control, description] : described)
         forms::describeControl(control, description);

@@ -95,11 +95,11 @@ void frmSkin::describeControls()
 {
     const std::pair<QWidget *, forms::ControlDescription> described[] = {
         {lstSkins_,
-         {QStringLiteral("Скины"), QStringLiteral("Скины программы; выделенный показан справа")}},
-        {imgShot_, {QStringLiteral("Образец скина"), QStringLiteral("Как выглядит выделенный скин")}},
+         {QStringLiteral("Скины"), QStringLiteral("Скины программы; выделенный показан справа"), false}},
+        {imgShot_, {QStringLiteral("Образец скина"), QStringLiteral("Как выглядит выделенный скин"), false}},
         {cmdSelect_,
-         {QStringLiteral("Выбрать"), QStringLiteral("Применить выделенный скин при следующем запуске")}},
-        {cmdExit_, {QStringLiteral("Отмена"), QStringLiteral("Закрыть, ничего не меняя")}},
+         {QStringLiteral("Выбрать"), QStringLiteral("Применить выделенный скин при следующем запуске"), false}},
+        {cmdExit_, {QStringLiteral("Отмена"), QStringLiteral("Закрыть, ничего не меняя"), false}},
     };
     for (const auto &[control, description] : described)
         forms::describeControl(control, description);

@@ -109,22 +109,29 @@ TEST(CommandButton, EnterAndSpaceClickIt)
     }
 }
 
-TEST(ListBox, TheFirstDownHighlightsTheFirstEntryAndNothingIsCurrentBefore)
+TEST(ListBox, NothingIsCurrentUntilTheFirstKeyHighlightsAnEnd)
 {
-    RecordingForm form;
-    form.setClientSize(120, 120);
-    auto *list = new forms::ListBox(form.client());
-    list->setGeometry(0, 0, 120, 120);
-    for (const char *name : {"Blue", "Classic", "Winter"})
-        list->addItem(QString::fromLatin1(name));
-    form.setTabIndices({{1, list}});
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    ASSERT_TRUE(list->hasFocus());
-    // No current entry: no focus band drawn on an entry that is not highlighted.
-    EXPECT_EQ(list->currentRow(), -1);
-    QTest::keyClick(list->viewport(), Qt::Key_Down);
-    EXPECT_EQ(list->highlightedText(), QStringLiteral("Blue"));
+    const struct {
+        Qt::Key key;
+        const char *highlighted;
+    } cases[] = {{Qt::Key_Down, "Blue"}, {Qt::Key_Up, "Blue"}, {Qt::Key_Home, "Blue"},
+                 {Qt::Key_End, "Winter"}};
+    for (const auto &c : cases) {
+        RecordingForm form;
+        form.setClientSize(120, 120);
+        auto *list = new forms::ListBox(form.client());
+        list->setGeometry(0, 0, 120, 120);
+        for (const char *name : {"Blue", "Classic", "Winter"})
+            list->addItem(QString::fromLatin1(name));
+        form.setTabIndices({{1, list}});
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        ASSERT_TRUE(list->hasFocus());
+        // No current entry: no focus band drawn on an entry that is not highlighted.
+        EXPECT_EQ(list->currentRow(), -1);
+        QTest::keyClick(list->viewport(), c.key);
+        EXPECT_EQ(list->highlightedText(), QString::fromLatin1(c.highlighted)) << "key " << c.key;
+    }
 }
 
 } // namespace

@@ -161,7 +161,8 @@ TEST_F(KeyboardTest, EveryControlHasAnAccessibleRussianName)
         QAccessibleInterface *described = QAccessible::queryAccessibleInterface(control);
         EXPECT_EQ(described->text(QAccessible::Name), QString::fromUtf8(name));
         EXPECT_FALSE(described->text(QAccessible::Description).isEmpty()) << name;
-        EXPECT_FALSE(control->toolTip().isEmpty()) << name;
+        // The message area shows no tooltip: it would cover the message.
+        EXPECT_EQ(control->toolTip().isEmpty(), control == window.txtSMS->editor()) << name;
     }
 }
 

@@ -55,6 +55,8 @@ TEST_F(ChooserTest, NamesItsControlsForScreenReaders)
         const QWidget *control = chooser.findChild<QWidget *>(object);
         EXPECT_EQ(control->accessibleName(), QString::fromUtf8(name)) << object;
         EXPECT_FALSE(control->accessibleDescription().isEmpty()) << object;
+        // A tooltip over the list would hide the preview beside it.
+        EXPECT_TRUE(control->toolTip().isEmpty()) << object;
     }
 }
 

@@ -26,6 +26,14 @@ void ListBox::focusInEvent(QFocusEvent *event)
         selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
 }
 
+QModelIndex ListBox::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    // Without a current entry Qt starts every move at the first one.
+    if (!currentIndex().isValid() && action == MoveEnd && count() > 0)
+        return model()->index(count() - 1, 0);
+    return QListWidget::moveCursor(action, modifiers);
+}
+
 QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex &index,
                                                               const QEvent *event) const
 {

@@ -10,7 +10,10 @@ namespace forms {
 
 struct ControlDescription {
     QString name;
-    QString description; // also the tooltip
+    QString description;
+    // The description as the tooltip too; off where a tooltip would only
+    // cover what the user is looking at.
+    bool toolTip = true;
 };
 
 // A control with a focus proxy (a text box) is described through the proxy,

@@ -11,7 +11,8 @@ namespace forms {
 // is highlighted the user can move the highlight but not remove it. Click is
 // emitted whenever another entry becomes highlighted, by pointer or keyboard.
 // While nothing is highlighted there is no current entry either: no focus
-// band is drawn, and the first Down or Up highlights the first entry.
+// band is drawn, the first Down or Up highlights the first entry and End the
+// last.
 class ListBox : public QListWidget {
     Q_OBJECT
 public:
@@ -25,6 +26,7 @@ signals:
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
                                                          const QEvent *event) const override;
 
