@@ -76,7 +76,7 @@ void ClassGraphicButton::SetPalete(HDC hDC)
     library_->SetPalette(SpriteHandle_, hDC, PosX_, PosY_);
 }
 
-SpriteSize ClassGraphicButton::spriteSize()
+SpriteSize ClassGraphicButton::spriteSize() const
 {
     SpriteSize size{0, 0};
     library_->GetGUIResourceSize(SpriteHandle_, &size);

@@ -45,9 +45,10 @@ public:
     std::int32_t SpriteHandle() const { return SpriteHandle_; }
     std::int32_t CurrentOpacity() const { return CurrentOpacity_; }
     bool Selected() const { return Selected_; }
+    // The sprite's size, asked of the library now; 0 x 0 without a sprite.
+    SpriteSize spriteSize() const;
 
 private:
-    SpriteSize spriteSize();
 
     SpriteLibrary *library_;
     std::int32_t PosX_ = 0;

@@ -7,8 +7,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTimer>
-#include <algorithm>
-#include <iterator>
 #include <utility>
 
 #include "event_connection.h"
@@ -75,6 +73,8 @@ frmMain::frmMain(QWidget *parent)
     createControls();
     menu = buildMainMenu(*menuBar());
     connectEvents();
+    describeControls();
+    connectShortcuts();
 }
 
 frmMain::~frmMain() = default;
@@ -111,14 +111,11 @@ void frmMain::createControls()
 
 void frmMain::setTabOrderByIndex()
 {
-    std::pair<int, QWidget *> focusable[] = {
+    setTabIndices({
         {layout::MessageAreaTabIndex, txtSMS->editor()}, {layout::Previous.buttonTabIndex, cmdLeft},
         {layout::Next.buttonTabIndex, cmdRight},         {layout::NumberBoxTabIndex, txtSmsN->editor()},
         {layout::Send.buttonTabIndex, cmdSend},          {layout::Random.buttonTabIndex, cmdRnd},
-    };
-    std::sort(std::begin(focusable), std::end(focusable));
-    for (std::size_t k = 1; k < std::size(focusable); ++k)
-        QWidget::setTabOrder(focusable[k - 1].second, focusable[k].second);
+    });
 }
 
 // An event procedure's name for error reports, and the procedure.

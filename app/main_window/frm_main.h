@@ -87,6 +87,12 @@ public:
     void mnuSkins_Click();
     void mnuExit_Click();
 
+    // ---- The category buttons as assistive tools see them ----
+    int drawnButtonCount() const override { return ButtonCount; }
+    forms::DrawnButton drawnButton(int index) const override;
+    // As a click on the button, with the glow redrawn at once.
+    void pressDrawnButton(int index) override;
+
 protected:
     // Closing the main window ends the program, also while the chooser is open.
     void closeEvent(QCloseEvent *event) override;
@@ -95,6 +101,9 @@ private:
     void createControls();
     void setTabOrderByIndex();
     void connectEvents();
+    // Accessible names, descriptions and tooltips; the window-wide shortcuts.
+    void describeControls();
+    void connectShortcuts();
 
     // Startup steps.
     bool createButtons();
@@ -110,6 +119,11 @@ private:
     // Pointer routing.
     int hitButton(float x, float y);
     void setButtonSelected(int index, bool selected);
+    // What a click on button `index` does: select, switch or clear.
+    void clickCategory(int index);
+    // A category chosen without the pointer (-1: clear); the glow follows at
+    // once rather than at the next tick.
+    void chooseCategory(int index);
 
     void startShell(ShellTarget target);
 

@@ -50,8 +50,12 @@ void frmMain::setButtonSelected(int index, bool selected)
 void frmMain::Form_MouseUp(std::int16_t, std::int16_t, float X, float Y)
 {
     const int hit = hitButton(X, Y);
-    if (hit < 0)
-        return;
+    if (hit >= 0)
+        clickCategory(hit);
+}
+
+void frmMain::clickCategory(int hit)
+{
     const bool clearing = hit == SelectedButton;
     if (isButtonIndex(SelectedButton))
         setButtonSelected(SelectedButton, false);
@@ -63,6 +67,7 @@ void frmMain::Form_MouseUp(std::int16_t, std::int16_t, float X, float Y)
         setButtonSelected(hit, true);
         MessageStore.SetFilter(categoryMark(hit));
     }
+    drawnButtonsChanged();
     ShowCurrentSms();
 }
 

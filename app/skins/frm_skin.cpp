@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "forms/command_button.h"
+#include "forms/control_description.h"
 #include "forms/fonts.h"
 #include "forms/image.h"
 #include "forms/list_box.h"
@@ -82,13 +83,26 @@ void frmSkin::createControls()
                        QRect(2640, 2640, 3300, 495));
     cmdExit_ = place(new forms::CommandButton(QStringLiteral("Отмена"), area), "cmdExit",
                      QRect(2640, 3240, 3300, 495));
-    setTabOrder(lstSkins_, cmdSelect_);
-    setTabOrder(cmdSelect_, cmdExit_);
-    lstSkins_->setFocus();
+    setTabIndices({{1, lstSkins_}, {2, cmdSelect_}, {3, cmdExit_}});
+    describeControls();
 
     connect(lstSkins_, &forms::ListBox::Click, this, &frmSkin::lstSkins_Click);
     connect(cmdSelect_, &QPushButton::clicked, this, &frmSkin::cmdSelect_Click);
     connect(cmdExit_, &QPushButton::clicked, this, &frmSkin::cmdExit_Click);
+}
+
+void frmSkin::describeControls()
+{
+    const std::pair<QWidget *, forms::ControlDescription> described[] = {
+        {lstSkins_,
+         {QStringLiteral("Скины"), QStringLiteral("Скины программы; выделенный показан справа"), false}},
+        {imgShot_, {QStringLiteral("Образец скина"), QStringLiteral("Как выглядит выделенный скин"), false}},
+        {cmdSelect_,
+         {QStringLiteral("Выбрать"), QStringLiteral("Применить выделенный скин при следующем запуске"), false}},
+        {cmdExit_, {QStringLiteral("Отмена"), QStringLiteral("Закрыть, ничего не меняя"), false}},
+    };
+    for (const auto &[control, description] : described)
+        forms::describeControl(control, description);
 }
 
 void frmSkin::centreOnScreen()

@@ -44,6 +44,8 @@ private:
     explicit frmSkin(const QString &programFolder);
 
     void createControls();
+    // Accessible names, descriptions and tooltips.
+    void describeControls();
     void centreOnScreen();
 
     void lstSkins_Click();

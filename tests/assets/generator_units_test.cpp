@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <string>
 
 namespace pellory::assets {
@@ -185,6 +188,41 @@ TEST(PaletteReduction, KeepsFewColoursExactlyAndRichOnesClose)
         EXPECT_LE(largestChannelError(reduced.convertToFormat(QImage::Format_ARGB32), c.image),
                   c.allowedError)
             << c.what;
+    }
+}
+
+TEST(MessageSource, AMissingSourceIsReportedWithItsCategorysName)
+{
+    QTemporaryDir folder;
+    for (int k = 1; k <= 2; ++k) {
+        QFile source(folder.filePath(QStringLiteral("category-%1.txt").arg(k)));
+        ASSERT_TRUE(source.open(QIODevice::WriteOnly));
+        source.write("message\n");
+    }
+    try {
+        readMessageSources(folder.path());
+        ADD_FAILURE() << "accepted";
+    } catch (const MessageSourceError &error) {
+        EXPECT_NE(std::string(error.what()).find("category-3.txt (category «Работа и учёба»)"),
+                  std::string::npos)
+            << error.what();
+    }
+}
+
+// Both READMEs list the categories as the program names them, in mark order.
+TEST(CategoryNames, TheReadmesNameTheCategoriesInOrder)
+{
+    for (const char *readme : {"README.md", "assets/messages/README.md"}) {
+        SCOPED_TRACE(readme);
+        QFile file(QString::fromUtf8(PELLORY_SOURCE_DIR "/") + QString::fromLatin1(readme));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        qsizetype previous = -1;
+        for (const std::string_view name : categories::Names) {
+            const qsizetype at = text.indexOf(QByteArray(name.data(), qsizetype(name.size())), previous + 1);
+            EXPECT_GT(at, previous) << name;
+            previous = at;
+        }
     }
 }
 

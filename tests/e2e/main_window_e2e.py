@@ -188,15 +188,40 @@ def glow_complaint(shot, origin, background, sprites, opacities):
     return None
 
 
+def skin_pictures(folder):
+    """The background of the skin that options.dat names, and the six sprites."""
+    with open(os.path.join(folder, "options.dat"), "rb") as options:
+        skin = options.read().split(b"\r\n")[0].decode("cp1251")
+    background = Image.open(os.path.join(folder, "skins", skin, "background.jpg")).convert("RGB")
+    sprites = [read_sprite(os.path.join(folder, "Data", f"but{k}.dat")) for k in range(1, 7)]
+    return background, sprites
+
+
+def wait_until_painted(desktop, program, background):
+    """Waits for the window's first paint and finds its client area on screen."""
+    def painted():
+        program.origin = find_client_origin(desktop.screenshot(), background, program.geometry)
+        return None if program.origin else "the skin's background is not on screen as decoded"
+    eventually(painted)
+
+
+def expect_glow(desktop, program, background, sprites, opacities):
+    """Waits until the six buttons show these opacities; returns that screenshot."""
+    shots = []
+
+    def glowing():
+        shots[:] = [desktop.screenshot()]
+        return glow_complaint(shots[0], program.origin, background, sprites, opacities)
+    eventually(glowing)
+    return shots[0]
+
+
 def run(folder, screenshot_file):
     records = read_messages(folder)
     category3 = [body for mark, body in records if mark == "3"]
     if not records or not category3:
         fail("the program folder's database has no messages of category 3")
-    with open(os.path.join(folder, "options.dat"), "rb") as options:
-        skin = options.read().split(b"\r\n")[0].decode("cp1251")
-    background = Image.open(os.path.join(folder, "skins", skin, "background.jpg")).convert("RGB")
-    sprites = [read_sprite(os.path.join(folder, "Data", f"but{k}.dat")) for k in range(1, 7)]
+    background, sprites = skin_pictures(folder)
 
     server, display = start_xvfb()
     bus = AccessibilityBus()
@@ -205,12 +230,7 @@ def run(folder, screenshot_file):
     program = None
     try:
         program = Program(desktop, folder, box_log)
-
-        def painted():
-            program.origin = find_client_origin(desktop.screenshot(), background,
-                                                program.geometry)
-            return None if program.origin else "the skin's background is not on screen as decoded"
-        eventually(painted)
+        wait_until_painted(desktop, program, background)
 
         program.expect_text(MESSAGE_AREA, GREETING, "greeting at startup")
         program.expect_text(NUMBER_BOX, "", "number box at startup")
@@ -240,14 +260,7 @@ def run(folder, screenshot_file):
         # The pointer over button 0 (unselected): 70; button 2 is selected: 100.
         width, height, _ = sprites[0]
         desktop.xdotool("mousemove", "--sync", *program.at((410 + width // 2, 10 + height // 2)))
-        shots = []
-
-        def glowing():
-            shots[:] = [desktop.screenshot()]
-            return glow_complaint(shots[0], program.origin, background, sprites,
-                                  [70, 30, 100, 30, 30, 30])
-        eventually(glowing)
-        shot = shots[0]
+        shot = expect_glow(desktop, program, background, sprites, [70, 30, 100, 30, 30, 30])
 
         left, top, window_width, window_height = program.geometry
         os.makedirs(os.path.dirname(screenshot_file), exist_ok=True)
@@ -282,22 +295,24 @@ def run(folder, screenshot_file):
             with open(box_log, encoding="utf-8") as log:
                 fail("unexpected message boxes: " + log.read())
     finally:
-        if program is not None and program.process.poll() is None:
-            program.process.kill()
-            program.process.wait()
+        stop(program, server)
         bus.close()
-        server.terminate()
-        server.wait()
 
 
-def main():
-    parser = argparse.ArgumentParser(description=__doc__)
-    parser.add_argument("--program-folder", required=True)
-    parser.add_argument("--screenshot", required=True)
-    args = parser.parse_args()
+def stop(program, server):
+    """Ends what a run started: the program if it still runs, then the server."""
+    if program is not None and program.process.poll() is None:
+        program.process.kill()
+        program.process.wait()
+    server.terminate()
+    server.wait()
+
+
+def run_on_a_copy(program_folder, scenario):
+    """Runs scenario(folder) on a copy of the program folder; the exit status."""
     # A backslash in the folder's path is part of a name, not a separator.
-    with program_folder_copy(args.program_folder, below="we\\ird") as copy:
-        return outcome(lambda: run(copy, args.screenshot), "end-to-end run passed")
+    with program_folder_copy(program_folder, below="we\\ird") as copy:
+        return outcome(lambda: scenario(copy), "end-to-end run passed")
 
 
 def outcome(check, success):
@@ -309,6 +324,14 @@ def outcome(check, success):
         return 1
     print(success)
     return 0
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("--program-folder", required=True)
+    parser.add_argument("--screenshot", required=True)
+    args = parser.parse_args()
+    return run_on_a_copy(args.program_folder, lambda folder: run(folder, args.screenshot))
 
 
 if __name__ == "__main__":

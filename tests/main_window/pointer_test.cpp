@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QPaintEvent>
+#include <QSignalSpy>
+#include <QTimer>
 #include <algorithm>
 
 #include "forms/command_button.h"
@@ -81,10 +83,14 @@ protected:
             EXPECT_EQ(form->button(k).CurrentOpacity(), expected[k]) << "button " << k;
     }
 
+    // One real tick of the window's timer, through the event loop.
     void tickWithPointerAt(QPoint client)
     {
         QCursor::setPos(form->client()->mapToGlobal(client));
-        form->Timer1_Timer();
+        QSignalSpy ticks(form->Timer1, &QTimer::timeout);
+        form->Timer1->start();
+        ASSERT_TRUE(ticks.wait(5000));
+        form->Timer1->stop();
     }
 };
 

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QPushButton>
+#include <QTest>
 
 namespace {
 
@@ -42,6 +43,34 @@ TEST_F(ChooserTest, IsAFixedOwnerlessModelessWindowLaidOutInPixels)
     }
     EXPECT_EQ(chooser.findChild<QPushButton *>("cmdSelect")->text(), QStringLiteral("Выбрать"));
     EXPECT_EQ(chooser.findChild<QPushButton *>("cmdExit")->text(), QStringLiteral("Отмена"));
+}
+
+TEST_F(ChooserTest, NamesItsControlsForScreenReaders)
+{
+    frmSkin &chooser = open();
+    const std::pair<const char *, const char *> named[] = {
+        {"lstSkins", "Скины"}, {"imgShot", "Образец скина"},
+        {"cmdSelect", "Выбрать"}, {"cmdExit", "Отмена"}};
+    for (const auto &[object, name] : named) {
+        const QWidget *control = chooser.findChild<QWidget *>(object);
+        EXPECT_EQ(control->accessibleName(), QString::fromUtf8(name)) << object;
+        EXPECT_FALSE(control->accessibleDescription().isEmpty()) << object;
+        // A tooltip over the list would hide the preview beside it.
+        EXPECT_TRUE(control->toolTip().isEmpty()) << object;
+    }
+}
+
+TEST_F(ChooserTest, StartsOnTheListWhereTheFirstDownHighlightsTheFirstSkin)
+{
+    addSkin("Blue", patternPicture(220, 165, 1));
+    addSkin("Classic");
+    frmSkin &chooser = open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&chooser));
+    ASSERT_EQ(QApplication::focusWidget(), &list(chooser));
+    EXPECT_EQ(list(chooser).currentRow(), -1);
+    QTest::keyClick(&list(chooser), Qt::Key_Down);
+    EXPECT_EQ(list(chooser).highlightedText(), QStringLiteral("Blue"));
+    EXPECT_FALSE(previewIsEmpty(chooser));
 }
 
 TEST_F(ChooserTest, ListsTheSkinFoldersByNameAndNothingElse)

@@ -51,18 +51,22 @@ QString checkedMessage(const QByteArray &line, const QString &origin, int lineNu
     return text;
 }
 
-QByteArray readSource(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw MessageSourceError(
-            QStringLiteral("%1: cannot read: %2").arg(path, file.errorString()).toStdString());
-    return file.readAll();
-}
-
 QString sourcePath(const QString &folder, std::size_t category)
 {
     return QStringLiteral("%1/category-%2.txt").arg(folder).arg(category + 1);
+}
+
+// A missing source is named with its category, so the writer knows which
+// collection it is.
+QByteArray readSource(const QString &folder, std::size_t category)
+{
+    QFile file(sourcePath(folder, category));
+    if (!file.open(QIODevice::ReadOnly))
+        throw MessageSourceError(QStringLiteral("%1 (category «%2»): cannot read: %3")
+                                     .arg(file.fileName(), QString::fromUtf8(categories::Names[category]),
+                                          file.errorString())
+                                     .toStdString());
+    return file.readAll();
 }
 
 } // namespace
@@ -101,7 +105,7 @@ CategoryTexts readMessageTexts(const QString &folder)
     CategoryTexts sources;
     for (std::size_t i = 0; i < sources.size(); ++i) {
         sources[i].origin = sourcePath(folder, i);
-        sources[i].texts = parseMessageTexts(readSource(sources[i].origin), sources[i].origin);
+        sources[i].texts = parseMessageTexts(readSource(folder, i), sources[i].origin);
     }
     return sources;
 }
@@ -110,7 +114,7 @@ CategoryMessages readMessageSources(const QString &folder)
 {
     CategoryMessages messages;
     for (std::size_t i = 0; i < messages.size(); ++i)
-        messages[i] = parseMessageSource(readSource(sourcePath(folder, i)), sourcePath(folder, i));
+        messages[i] = parseMessageSource(readSource(folder, i), sourcePath(folder, i));
     return messages;
 }
 

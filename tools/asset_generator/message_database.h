@@ -10,6 +10,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "category_names.h"
+
 namespace pellory::assets {
 
 class MessageSourceError : public std::runtime_error {
@@ -20,7 +22,7 @@ public:
 // The program stops loading at this many records.
 constexpr int kDatabaseCapacity = 10000;
 
-constexpr std::size_t kCategoryFiles = 6;
+constexpr std::size_t kCategoryFiles = categories::Count;
 
 using CategoryMessages = std::array<std::vector<QByteArray>, kCategoryFiles>; // Windows-1251 bodies
 
@@ -40,7 +42,8 @@ std::vector<QByteArray> parseMessageSource(const QByteArray &content, const QStr
 // The same checks, the messages kept as Unicode text.
 std::vector<QString> parseMessageTexts(const QByteArray &content, const QString &origin);
 
-// Reads all six sources from the folder.
+// Reads all six sources from the folder; a missing one is reported with its
+// category's name.
 CategoryMessages readMessageSources(const QString &folder);
 CategoryTexts readMessageTexts(const QString &folder);
 

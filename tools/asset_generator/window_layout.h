@@ -4,6 +4,8 @@
 
 #include <QRect>
 
+#include "category_names.h"
+
 namespace pellory::assets {
 
 constexpr int kTwipsPerPixel = 15;
@@ -65,7 +67,7 @@ constexpr QRect visibleFacePart(const CommandButton &b)
 }
 
 // The column of category buttons.
-constexpr int kCategoryCount = 6;
+constexpr int kCategoryCount = categories::Count;
 constexpr int kSpriteSide = 44;
 constexpr QPoint categoryButtonOrigin(int index) { return QPoint(410, 10 + 46 * index); }
 

@@ -3,8 +3,10 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <utility>
 
+#include "drawn_button_accessible.h"
 #include "forms/errors.h"
 #include "forms/form.h"
 #include "system_services.h"
@@ -52,8 +54,11 @@ QRect toQRect(const RECT &area)
 
 } // namespace
 
-ClientArea::ClientArea(Form *form) : QWidget(form), form_(form), hwnd_(registerWindow(this))
+ClientArea::ClientArea(Form *form)
+    : QWidget(form), form_(form), hwnd_(registerWindow(this)),
+      drawnButtons_(std::make_unique<DrawnButtonInterfaces>(this))
 {
+    installFormsAccessibility();
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     resizeSurface(QSize(1, 1));
@@ -163,6 +168,23 @@ void ClientArea::paintEvent(QPaintEvent *event)
     const QImage view = surfaceView();
     for (const QRect &area : event->region())
         painter.drawImage(area.topLeft(), view, area);
+}
+
+bool ClientArea::event(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    for (int k = 0; k < form_->drawnButtonCount(); ++k) {
+        const DrawnButton button = form_->drawnButton(k);
+        if (button.box.contains(help->pos())) {
+            QToolTip::showText(help->globalPos(), button.name, this, button.box);
+            return true;
+        }
+    }
+    QToolTip::hideText();
+    event->ignore();
+    return true;
 }
 
 void ClientArea::mousePressEvent(QMouseEvent *event)

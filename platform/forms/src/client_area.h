@@ -12,6 +12,7 @@
 
 namespace forms {
 
+class DrawnButtonInterfaces;
 class Form;
 
 class ClientArea : public QWidget {
@@ -33,7 +34,11 @@ public:
     void paintNow();
     QImage snapshot() const;
 
+    DrawnButtonInterfaces &drawnButtonInterfaces() const { return *drawnButtons_; }
+
 protected:
+    // Tooltips of the drawn buttons.
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -55,6 +60,7 @@ private:
     QImage picture_;
     bool cyclePending_ = true;
     bool inCycle_ = false;
+    std::unique_ptr<DrawnButtonInterfaces> drawnButtons_;
 };
 
 } // namespace forms

@@ -1,5 +1,6 @@
 #include "forms/command_button.h"
 
+#include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -35,6 +36,19 @@ void CommandButton::paintEvent(QPaintEvent *event)
     const int shift = isDown() ? 1 : 0;
     painter.drawImage((width() - picture_.width()) / 2 + shift,
                       (height() - picture_.height()) / 2 + shift, picture_);
+}
+
+void CommandButton::keyPressEvent(QKeyEvent *event)
+{
+    // Qt leaves Enter to dialogs' default buttons; here every button takes it.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const Qt::KeyboardModifiers held =
+        event->modifiers() & ~Qt::KeyboardModifiers(Qt::KeypadModifier);
+    if (enter && held == Qt::NoModifier) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 } // namespace forms

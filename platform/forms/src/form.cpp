@@ -1,10 +1,14 @@
 #include "forms/form.h"
 
 #include <QCloseEvent>
+#include <QKeySequence>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "client_area.h"
+#include "drawn_button_accessible.h"
 #include "forms/errors.h"
 #include "window_registry.h"
 
@@ -22,7 +26,12 @@ Form::Form(QWidget *parent)
     layout->addWidget(client_);
 }
 
-Form::~Form() = default;
+// The client area goes first, while this is still a Form: assistive tools may
+// ask it about the drawn buttons as it goes.
+Form::~Form()
+{
+    delete client_;
+}
 
 QWidget *Form::client() const
 {
@@ -81,6 +90,48 @@ QImage Form::surfaceSnapshot() const
     return client_->snapshot();
 }
 
+void Form::setTabIndices(std::initializer_list<std::pair<int, QWidget *>> controls)
+{
+    std::vector<std::pair<int, QWidget *>> sorted(controls);
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    tabOrder_.clear();
+    for (const auto &[index, control] : sorted) {
+        if (!tabOrder_.empty())
+            QWidget::setTabOrder(tabOrder_.back(), control);
+        tabOrder_.emplace_back(control);
+    }
+}
+
+void Form::focusLowestTabIndex()
+{
+    for (QWidget *control : tabOrder_)
+        if (control != nullptr && control->isVisibleTo(this) && control->isEnabled()) {
+            control->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+}
+
+void Form::addShortcut(const char *keys, std::function<void()> action)
+{
+    auto *shortcut = new QShortcut(QKeySequence(QString::fromLatin1(keys)), this);
+    shortcut->setContext(Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, this,
+            [keys, action = std::move(action)] { runGuarded(keys, action); });
+}
+
+DrawnButton Form::drawnButton(int) const
+{
+    return {};
+}
+
+void Form::pressDrawnButton(int) {}
+
+void Form::drawnButtonsChanged()
+{
+    client_->drawnButtonInterfaces().notifyStates();
+}
+
 Form *Form::fromHandle(HWND hwnd)
 {
     const ClientArea *area = findWindow(hwnd);
@@ -94,7 +145,10 @@ void Form::Form_MouseUp(std::int16_t, std::int16_t, float, float) {}
 void Form::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    const bool loading = !loaded_;
     load();
+    if (loading)
+        focusLowestTabIndex();
 }
 
 void Form::closeEvent(QCloseEvent *event)

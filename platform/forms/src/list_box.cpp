@@ -17,6 +17,23 @@ QString ListBox::highlightedText() const
     return selected.isEmpty() ? QString() : selected.first()->text();
 }
 
+void ListBox::focusInEvent(QFocusEvent *event)
+{
+    QListWidget::focusInEvent(event);
+    // Qt makes the first entry current on keyboard focus, so the first Down
+    // would land on the second.
+    if (highlightedRow_ < 0)
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+}
+
+QModelIndex ListBox::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    // Without a current entry Qt starts every move at the first one.
+    if (!currentIndex().isValid() && action == MoveEnd && count() > 0)
+        return model()->index(count() - 1, 0);
+    return QListWidget::moveCursor(action, modifiers);
+}
+
 QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex &index,
                                                               const QEvent *event) const
 {

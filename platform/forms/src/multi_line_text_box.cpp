@@ -1,15 +1,16 @@
 #include "forms/multi_line_text_box.h"
 
-#include "footer_text_edit.h"
+#include "message_edit.h"
 
 #include <QSignalBlocker>
 #include <QTextDocument>
 #include <QTextOption>
 
+
 namespace forms {
 
 MultiLineTextBox::MultiLineTextBox(QWidget *parent)
-    : TextBox(parent), edit_(new FooterTextEdit(this))
+    : TextBox(parent), edit_(new MessageEdit(this))
 {
     setEditor(edit_);
     edit_->setLineWrapMode(QPlainTextEdit::WidgetWidth);

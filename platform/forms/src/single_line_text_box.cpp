@@ -23,6 +23,12 @@ void SingleLineTextBox::setAlignment(Qt::Alignment alignment)
     edit_->setAlignment(alignment);
 }
 
+void SingleLineTextBox::focusSelectingAll()
+{
+    edit_->setFocus(Qt::ShortcutFocusReason);
+    edit_->selectAll();
+}
+
 QLineEdit *SingleLineTextBox::editor() const
 {
     return edit_;

@@ -9,8 +9,8 @@ namespace forms {
 
 // A command button. With a face picture set, the picture is drawn at its own
 // size, centred on the button face, and the caption is not shown. Its click
-// event is QPushButton::clicked. Put it in a Frame at a negative offset to
-// cut off its edges.
+// event is QPushButton::clicked; Enter and Space click a focused button. Put
+// it in a Frame at a negative offset to cut off its edges.
 class CommandButton : public QPushButton {
     Q_OBJECT
 public:
@@ -22,6 +22,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QImage picture_;

@@ -4,9 +4,15 @@
 #define PELLORY_FORMS_FORM_H
 
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <utility>
+#include <vector>
 
+#include "forms/drawn_button.h"
 #include "windows.h"
 
 class QMenuBar;
@@ -28,6 +34,13 @@ class ClientArea;
 // Pointer events arrive in client pixels as floats and are not raised over
 // child controls. The window is not resizable and has no minimise or
 // maximise button. Timers are plain QTimers; menus go in menuBar().
+//
+// Keyboard: controls take the focus in the order of their tab indices, and
+// the shown window starts with the focus on the visible, enabled one with the
+// lowest index. Window-wide shortcuts work whichever control has the focus.
+//
+// Buttons drawn on the surface (drawnButtonCount and its companions) appear
+// to assistive tools as push buttons and show their names as tooltips.
 class Form : public QWidget {
     Q_OBJECT
 public:
@@ -68,6 +81,21 @@ public:
     // have all happened when it returns (if the window is visible).
     void refresh();
 
+    // Sets the focus order of the controls by tab index, lowest first. A
+    // text box is given as itself; its editor takes the focus.
+    void setTabIndices(std::initializer_list<std::pair<int, QWidget *>> controls);
+    // Runs `action` when `keys` (a string literal such as "Alt+Left", which
+    // also names the action in error reports) are pressed anywhere in the window.
+    void addShortcut(const char *keys, std::function<void()> action);
+
+    // The buttons drawn on the surface, indexed from 0.
+    virtual int drawnButtonCount() const { return 0; }
+    virtual DrawnButton drawnButton(int index) const;
+    // An assistive tool pressed drawn button `index`.
+    virtual void pressDrawnButton(int index);
+    // Tells assistive tools that the drawn buttons' checked states may have changed.
+    void drawnButtonsChanged();
+
     // A copy of the client surface as drawn so far (tests and diagnostics).
     QImage surfaceSnapshot() const;
 
@@ -92,8 +120,11 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void focusLowestTabIndex();
+
     friend class ClientArea;
     ClientArea *client_;
+    std::vector<QPointer<QWidget>> tabOrder_;
     QMenuBar *menuBar_ = nullptr;
     bool loaded_ = false;
 };

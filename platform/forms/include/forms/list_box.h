@@ -10,6 +10,9 @@ namespace forms {
 // "Highlighted" is the selected entry: none right after filling, and once one
 // is highlighted the user can move the highlight but not remove it. Click is
 // emitted whenever another entry becomes highlighted, by pointer or keyboard.
+// While nothing is highlighted there is no current entry either: no focus
+// band is drawn, the first Down or Up highlights the first entry and End the
+// last.
 class ListBox : public QListWidget {
     Q_OBJECT
 public:
@@ -22,6 +25,8 @@ signals:
     void Click();
 
 protected:
+    void focusInEvent(QFocusEvent *event) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
                                                          const QEvent *event) const override;
 

@@ -9,10 +9,11 @@ class QPlainTextEdit;
 
 namespace forms {
 
-class FooterTextEdit;
+class MessageEdit;
 
-// Several lines with word wrap, a vertical scroll bar, and
-// centred text.
+// Several lines with word wrap, a vertical scroll bar, and centred text. Tab
+// moves the focus on (Ctrl+Tab types a tab); copying with nothing selected
+// copies the whole text.
 class MultiLineTextBox : public TextBox {
     Q_OBJECT
 public:
@@ -30,7 +31,7 @@ public:
 
 private:
     void writeEditor(const QString &text) override;
-    FooterTextEdit *edit_;
+    MessageEdit *edit_;
 };
 
 } // namespace forms
