@@ -72,18 +72,21 @@ ORVALIN_AVX2 __m256i BlendChannel8(__m256i spritePart, __m256i workPart, const C
     return _mm256_srli_epi32(_mm256_add_epi32(_mm256_add_epi32(high, middle), low), 24);
 }
 
-ORVALIN_AVX2 void BlendChunk(const uint8_t *sprite, uint8_t *work, const BlendTable &table)
+ORVALIN_AVX2 void BlendChunk(const uint8_t *sprite, const uint8_t *underRow, uint8_t *out, const BlendTable &table)
 {
     const __m256i pixels = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(sprite));
     const __m256i alpha = _mm256_srli_epi32(pixels, 24);
-    if (_mm256_movemask_epi8(_mm256_cmpeq_epi32(alpha, _mm256_setzero_si256())) == -1)
-        return;
-    if (table.copiesOpaque &&
-        _mm256_movemask_epi8(_mm256_cmpeq_epi32(alpha, _mm256_set1_epi32(255))) == -1) {
-        StorePacked(work, pixels);
+    if (_mm256_movemask_epi8(_mm256_cmpeq_epi32(alpha, _mm256_setzero_si256())) == -1) {
+        if (out != underRow)
+            std::memcpy(out, underRow, 24);
         return;
     }
-    const __m256i under = _mm256_set_m128i(Load12(work + 12), Load12(work));
+    if (table.copiesOpaque &&
+        _mm256_movemask_epi8(_mm256_cmpeq_epi32(alpha, _mm256_set1_epi32(255))) == -1) {
+        StorePacked(out, pixels);
+        return;
+    }
+    const __m256i under = _mm256_set_m128i(Load12(underRow + 12), Load12(underRow));
     const Coefficients c = LoadCoefficients(alpha, sprite[3], table);
     const __m256i blue = BlendChannel8(_mm256_shuffle_epi8(pixels, ORVALIN_SPRITE_CHANNEL(0)),
                                        _mm256_shuffle_epi8(under, ORVALIN_WORK_CHANNEL(0)), c);
@@ -93,17 +96,18 @@ ORVALIN_AVX2 void BlendChunk(const uint8_t *sprite, uint8_t *work, const BlendTa
                                       _mm256_shuffle_epi8(under, ORVALIN_WORK_CHANNEL(2)), c);
     const __m256i blended = _mm256_or_si256(_mm256_or_si256(blue, _mm256_slli_epi32(green, 8)),
                                             _mm256_slli_epi32(red, 16));
-    StorePacked(work, blended);
+    StorePacked(out, blended);
 }
 
 } // namespace
 
-ORVALIN_AVX2 void BlendRowAvx2(const uint8_t *spriteRow, uint8_t *workRow, int width, const BlendTable &table)
+ORVALIN_AVX2 void BlendRowAvx2(const uint8_t *spriteRow, const uint8_t *underRow, uint8_t *outRow, int width,
+                               const BlendTable &table)
 {
     int column = 0;
     for (; column + 8 <= width; column += 8)
-        BlendChunk(spriteRow + 4 * column, workRow + 3 * column, table);
-    BlendRowPortable(spriteRow + 4 * column, workRow + 3 * column, width - column, table);
+        BlendChunk(spriteRow + 4 * column, underRow + 3 * column, outRow + 3 * column, table);
+    BlendRowPortable(spriteRow + 4 * column, underRow + 3 * column, outRow + 3 * column, width - column, table);
 }
 
 } // namespace orvalin

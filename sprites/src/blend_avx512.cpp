@@ -14,8 +14,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
-#define ORVALIN_AVX512 __attribute__((target("avx512f,avx512bw,avx512vbmi")))
+#define ORVALIN_AVX512 __attribute__((target("avx512f,avx512bw,avx512vbmi,avx512vnni")))
 
 namespace orvalin {
 namespace {
@@ -185,9 +186,9 @@ ORVALIN_AVX512 __m512i BlendChannel16(__m512i sprite, __m512i work, const Coeffi
     const __m512i index = _mm512_load_si512(kPairIndex[Channel].data());
     const __m512i pair = _mm512_maskz_permutex2var_epi8(kPairBytes, sprite, index, work);
     const __m512i high = _mm512_slli_epi32(_mm512_madd_epi16(pair, c.high), 12);
-    const __m512i middle = _mm512_madd_epi16(pair, c.middle);
     const __m512i low = _mm512_srli_epi32(_mm512_madd_epi16(pair, c.low), 14);
-    return _mm512_add_epi32(_mm512_add_epi32(high, middle), low);
+    // The middle product is added in the same instruction as it is made.
+    return _mm512_dpwssd_epi32(_mm512_add_epi32(high, low), pair, c.middle);
 }
 
 ORVALIN_AVX512 __m512i PackChannels(__m512i blue, __m512i green, __m512i red)
@@ -225,32 +226,36 @@ ORVALIN_AVX512 void StoreWork(uint8_t *work, WorkAccess access, __m512i packed)
 
 // `varied` holds the chunk's coefficients when its alphas differ; without
 // it they are gathered.
-ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendChunk(__m512i pixels, uint8_t *work, int count, const BlendTable &table,
-                               const Coefficients *varied)
+ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendChunk(__m512i pixels, const uint8_t *underRow,
+                                                                    uint8_t *out, int count, const BlendTable &table,
+                                                                    const Coefficients *varied)
 {
     const __mmask16 lanes = _cvtu32_mask16((1u << count) - 1u);
     const WorkAccess access = {count, _cvtu64_mask64((uint64_t{1} << (3 * count)) - 1u)};
     const __m512i alpha = _mm512_srli_epi32(pixels, 24);
-    if (_mm512_mask_cmpneq_epi32_mask(lanes, alpha, _mm512_setzero_si512()) == 0)
-        return;
-    if (table.copiesOpaque && _mm512_mask_cmpeq_epi32_mask(lanes, alpha, _mm512_set1_epi32(255)) == lanes) {
-        StoreWork(work, access, _mm512_permutexvar_epi8(_mm512_load_si512(kPackIndex.data()), pixels));
+    if (_mm512_mask_cmpneq_epi32_mask(lanes, alpha, _mm512_setzero_si512()) == 0) {
+        if (out != underRow)
+            StoreWork(out, access, LoadWork(underRow, access));
         return;
     }
-    const __m512i under = LoadWork(work, access);
+    if (table.copiesOpaque && _mm512_mask_cmpeq_epi32_mask(lanes, alpha, _mm512_set1_epi32(255)) == lanes) {
+        StoreWork(out, access, _mm512_permutexvar_epi8(_mm512_load_si512(kPackIndex.data()), pixels));
+        return;
+    }
+    const __m512i under = LoadWork(underRow, access);
     const int firstAlpha = _mm_cvtsi128_si32(_mm512_castsi512_si128(alpha));
     Coefficients c;
     if (_mm512_mask_cmpeq_epi32_mask(lanes, alpha, _mm512_set1_epi32(firstAlpha)) == lanes)
         c = Broadcast(table.byAlpha[firstAlpha]);
     else
         c = varied != nullptr ? *varied : GatherCoefficients(alpha, lanes, table);
-    StoreWork(work, access,
+    StoreWork(out, access,
               PackChannels(BlendChannel16<0>(pixels, under, c), BlendChannel16<1>(pixels, under, c),
                            BlendChannel16<2>(pixels, under, c)));
 }
 
 // 64 pixels; the byte-permute lookup runs only when some chunk's alphas differ.
-ORVALIN_AVX512 void BlendBlock(const uint8_t *sprite, uint8_t *work, const BlendTable &table)
+ORVALIN_AVX512 void BlendBlock(const uint8_t *sprite, const uint8_t *under, uint8_t *out, const BlendTable &table)
 {
     __m512i pixels[4];
     for (int chunk = 0; chunk < 4; ++chunk)
@@ -258,8 +263,11 @@ ORVALIN_AVX512 void BlendBlock(const uint8_t *sprite, uint8_t *work, const Blend
     const __m512i index = _mm512_load_si512(kBlockAlphaIndex.data());
     const __m512i alpha = _mm512_mask_blend_epi8(kUpperChunkBytes, _mm512_permutex2var_epi8(pixels[0], index, pixels[1]),
                                                  _mm512_permutex2var_epi8(pixels[2], index, pixels[3]));
-    if (_mm512_test_epi8_mask(alpha, alpha) == 0)
+    if (_mm512_test_epi8_mask(alpha, alpha) == 0) {
+        if (out != under)
+            std::memcpy(out, under, 192);
         return;
+    }
     const __m512i firstAlphas = _mm512_permutexvar_epi8(_mm512_load_si512(kChunkFirstAlphaIndex.data()), alpha);
     const uint64_t differing = _cvtmask64_u64(_mm512_cmpneq_epi8_mask(alpha, firstAlphas));
     int varyingChunks = 0;
@@ -271,21 +279,21 @@ ORVALIN_AVX512 void BlendBlock(const uint8_t *sprite, uint8_t *work, const Blend
     if (lookUp)
         LookUpBlock(alpha, table, looked);
     for (int chunk = 0; chunk < 4; ++chunk)
-        BlendChunk(pixels[chunk], work + 48 * chunk, 16, table, lookUp ? &looked[chunk] : nullptr);
+        BlendChunk(pixels[chunk], under + 48 * chunk, out + 48 * chunk, 16, table, lookUp ? &looked[chunk] : nullptr);
 }
 
 } // namespace
 
-ORVALIN_AVX512 void BlendRowAvx512(const uint8_t *spriteRow, uint8_t *workRow, int width,
+ORVALIN_AVX512 void BlendRowAvx512(const uint8_t *spriteRow, const uint8_t *underRow, uint8_t *outRow, int width,
                                    const BlendTable &table)
 {
     int column = 0;
     for (; column + 64 <= width; column += 64)
-        BlendBlock(spriteRow + 4 * column, workRow + 3 * column, table);
+        BlendBlock(spriteRow + 4 * column, underRow + 3 * column, outRow + 3 * column, table);
     for (; column < width; column += 16) {
         const int count = std::min(16, width - column);
         const __m512i pixels = _mm512_maskz_loadu_epi32(_cvtu32_mask16((1u << count) - 1u), spriteRow + 4 * column);
-        BlendChunk(pixels, workRow + 3 * column, count, table, nullptr);
+        BlendChunk(pixels, underRow + 3 * column, outRow + 3 * column, count, table, nullptr);
     }
 }
 

@@ -17,7 +17,7 @@ KernelList DetectKernels()
     KernelList list{};
     __builtin_cpu_init();
     if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
-        __builtin_cpu_supports("avx512vbmi"))
+        __builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512vnni"))
         list.kernels[list.count++] = {"avx512", BlendRowAvx512};
     if (__builtin_cpu_supports("avx2"))
         list.kernels[list.count++] = {"avx2", BlendRowAvx2};
@@ -50,15 +50,16 @@ std::span<const NamedBlendKernel> AvailableBlendKernels()
     return {list.kernels.data(), list.count};
 }
 
-void BlendSprite(const uint8_t *pixels, int width, int height, uint8_t *work, size_t stride,
+void BlendSprite(const uint8_t *pixels, int width, int height, const uint8_t *under, uint8_t *out, size_t stride,
                  float opacity)
 {
     const BlendTable &table = TableFor(opacity);
     const BlendRowKernel kernel = AvailableBlendKernels().front().row;
     const size_t spriteStride = static_cast<size_t>(width) * 4;
-    for (int row = 0; row < height; ++row)
-        kernel(pixels + spriteStride * static_cast<size_t>(row), work + stride * static_cast<size_t>(row),
-               width, table);
+    for (int row = 0; row < height; ++row) {
+        const size_t offset = stride * static_cast<size_t>(row);
+        kernel(pixels + spriteStride * static_cast<size_t>(row), under + offset, out + offset, width, table);
+    }
 }
 
 } // namespace orvalin

@@ -46,7 +46,7 @@ void DiscardCapture(SpriteRecord &sprite)
 
 void BlendOver(const SpriteRecord &sprite, uint8_t *work)
 {
-    BlendSprite(sprite.pixels, sprite.width, sprite.height, work, StrideOf(sprite.width), sprite.opacity);
+    BlendSprite(sprite.pixels, sprite.width, sprite.height, work, work, StrideOf(sprite.width), sprite.opacity);
 }
 
 void ComposeOverCapture(SpriteRecord &sprite, uint8_t *work)
@@ -57,8 +57,8 @@ void ComposeOverCapture(SpriteRecord &sprite, uint8_t *work)
         std::memcpy(work, blended.bytes, bytes);
         return;
     }
-    std::memcpy(work, sprite.background, bytes);
-    BlendOver(sprite, work);
+    BlendSprite(sprite.pixels, sprite.width, sprite.height, sprite.background, work, StrideOf(sprite.width),
+                sprite.opacity);
     if (blended.bytes != nullptr) {
         std::memcpy(blended.bytes, work, bytes);
         blended.opacity = sprite.opacity;

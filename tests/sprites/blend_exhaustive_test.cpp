@@ -97,9 +97,11 @@ void CheckAllKernels(AlphaPattern pattern, const std::vector<int32_t> &percents)
             const std::vector<uint8_t> expected = ReferenceImage(sprite, start, opacity);
             for (const auto &kernel : AvailableBlendKernels()) {
                 SCOPED_TRACE(testing::Message() << kernel.name << " at " << percent << " %");
-                std::vector<uint8_t> work = start;
+                // Into a separate bitmap, as over a kept background.
+                std::vector<uint8_t> work(start.size());
                 for (int row = 0; row < kSide; ++row)
-                    kernel.row(&sprite[static_cast<size_t>(row) * kSide * 4], &work[row * kStride], kSide, table);
+                    kernel.row(&sprite[static_cast<size_t>(row) * kSide * 4], &start[row * kStride],
+                               &work[row * kStride], kSide, table);
                 ExpectSameImage(sprite, start, expected, work);
                 if (testing::Test::HasFailure())
                     return;

@@ -73,14 +73,21 @@ TEST(BlendKernels, EveryKernelOnEveryWidthUpTo64)
             const std::vector<uint8_t> expected = Expected(sprite, start, width, opacity);
             for (const auto &kernel : orvalin::AvailableBlendKernels()) {
                 SCOPED_TRACE(testing::Message() << kernel.name << ", width " << width << ", " << percent << " %");
-                std::vector<uint8_t> work = start;
-                for (int row = 0; row < kHeight; ++row)
-                    kernel.row(&sprite[static_cast<size_t>(row) * width * 4], &work[row * StrideOf(width)], width,
-                               table);
-                ASSERT_EQ(expected, work);
+                std::vector<uint8_t> inPlace = start;
+                // Padding and the guard row hold kGuard in `start` too, so
+                // a separate output must end up equal to the in-place one.
+                std::vector<uint8_t> separate(start.size(), kGuard);
+                for (int row = 0; row < kHeight; ++row) {
+                    const uint8_t *spriteRow = &sprite[static_cast<size_t>(row) * width * 4];
+                    const size_t offset = row * StrideOf(width);
+                    kernel.row(spriteRow, &inPlace[offset], &inPlace[offset], width, table);
+                    kernel.row(spriteRow, &start[offset], &separate[offset], width, table);
+                }
+                ASSERT_EQ(expected, inPlace);
+                ASSERT_EQ(expected, separate);
             }
             std::vector<uint8_t> work = start;
-            orvalin::BlendSprite(sprite.data(), width, kHeight, work.data(), StrideOf(width), opacity);
+            orvalin::BlendSprite(sprite.data(), width, kHeight, work.data(), work.data(), StrideOf(width), opacity);
             ASSERT_EQ(expected, work) << "whole sprite, width " << width << ", " << percent << " %";
         }
     }
