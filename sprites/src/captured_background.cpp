@@ -59,11 +59,12 @@ void ComposeOverCapture(SpriteRecord &sprite, uint8_t *work)
     }
     BlendSprite(sprite.pixels, sprite.width, sprite.height, sprite.background, work, StrideOf(sprite.width),
                 sprite.opacity);
-    if (blended.bytes != nullptr) {
+    if (blended.bytes != nullptr && blended.lastBlendOpacity == sprite.opacity) {
         std::memcpy(blended.bytes, work, bytes);
         blended.opacity = sprite.opacity;
         blended.valid = true;
     }
+    blended.lastBlendOpacity = sprite.opacity;
 }
 
 } // namespace orvalin

@@ -6,13 +6,17 @@
 
 namespace orvalin {
 
-// The last blend over the captured background, kept in spare room of the
-// capture's own heap block: drawing again at the same opacity (the common
-// case: every pointer move and timer tick redraws all buttons) is one copy.
+// A blend over the captured background, kept in spare room of the capture's
+// own heap block: drawing again at the same opacity (the common case: every
+// pointer move and timer tick redraws all buttons) is one copy. A blend is
+// kept once its opacity comes twice in a row; while the opacity changes at
+// every call (the pointer moving near the button) a kept copy would never
+// be read.
 struct BlendedCapture {
     uint8_t *bytes = nullptr; // null: the capture was too large to keep one
     float opacity = 0.0f;
     bool valid = false;
+    float lastBlendOpacity = 0.0f; // of the latest blend, kept or not; 0: none yet
 };
 
 struct SpriteRecord {
