@@ -2,6 +2,8 @@
 #ifndef PELLORY_BENCH_WINDOW_H
 #define PELLORY_BENCH_WINDOW_H
 
+#include <QBuffer>
+#include <QImage>
 #include <memory>
 
 #include "forms/message_box.h"
@@ -27,6 +29,7 @@ public:
     {
         folder.writeDatabase(std::vector<TestMessage>(static_cast<std::size_t>(messages),
                                                       TestMessage{"3", "Шутка для замера"}));
+        writeIcon();
         forms::setProgramFolder(folder.path());
     }
     ~BenchProgram() { forms::setProgramFolder(QString()); }
@@ -41,6 +44,19 @@ public:
     }
 
     TestProgramFolder folder;
+
+private:
+    // The program folder of a real start has its icon; without it Qt's
+    // failing read loads every image plugin, which a real start never does.
+    void writeIcon() const
+    {
+        QImage icon(32, 32, QImage::Format_ARGB32);
+        icon.fill(QColor(40, 90, 160));
+        QBuffer png;
+        png.open(QIODevice::WriteOnly);
+        icon.save(&png, "PNG");
+        folder.writeFile(QStringLiteral("pellory.png"), png.data().toStdString());
+    }
 };
 
 #endif
