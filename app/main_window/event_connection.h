@@ -1,20 +1,34 @@
-// Connects a Qt signal to an event procedure of a window, run as the
-// framework runs every event procedure: an error it lets out is reported to
-// the user and ends the program.
+// Connects an event of a control or timer to an event procedure of a window,
+// run as the framework runs every event procedure: an error it lets out is
+// reported to the user and ends the program.
 #ifndef PELLORY_EVENT_CONNECTION_H
 #define PELLORY_EVENT_CONNECTION_H
 
 #include <QObject>
 
 #include "forms/errors.h"
+#include "forms/timer.h"
+
+template <typename Window>
+auto guardedProcedure(Window *window, const char *name, void (Window::*procedure)())
+{
+    return [window, name, procedure] {
+        forms::runGuarded(name, [window, procedure] { (window->*procedure)(); });
+    };
+}
 
 template <typename Sender, typename Signal, typename Window>
 void connectProcedure(Sender *sender, Signal signal, Window *window, const char *name,
                       void (Window::*procedure)())
 {
-    QObject::connect(sender, signal, window, [window, name, procedure] {
-        forms::runGuarded(name, [window, procedure] { (window->*procedure)(); });
-    });
+    QObject::connect(sender, signal, window, guardedProcedure(window, name, procedure));
+}
+
+template <typename Window>
+void connectProcedure(forms::Timer &timer, Window *window, const char *name,
+                      void (Window::*procedure)())
+{
+    timer.setHandler(guardedProcedure(window, name, procedure));
 }
 
 #endif

@@ -6,7 +6,6 @@
 #include <QMenuBar>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTimer>
 #include <utility>
 
 #include "event_connection.h"
@@ -59,7 +58,7 @@ std::pair<forms::Frame *, forms::CommandButton *> clippedButton(QWidget *client,
 } // namespace
 
 frmMain::frmMain(QWidget *parent)
-    : forms::Form(parent), programFolder_(forms::programFolder()),
+    : forms::Form(parent), Timer1(*this, "Timer1"), programFolder_(forms::programFolder()),
       spriteLibrary_(programFolder_.toStdU16String()),
       Buttons(unloadedButtons(spriteLibrary_, std::make_index_sequence<ButtonCount>()))
 {
@@ -81,8 +80,7 @@ frmMain::~frmMain() = default;
 
 void frmMain::createControls()
 {
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(layout::TimerIntervalMs);
+    Timer1.setInterval(layout::TimerIntervalMs);
 
     QWidget *area = client();
     std::tie(fRnd, cmdRnd) = clippedButton(area, layout::Random);
@@ -123,7 +121,7 @@ void frmMain::setTabOrderByIndex()
 
 void frmMain::connectEvents()
 {
-    connectProcedure(Timer1, &QTimer::timeout, this, PROCEDURE(Timer1_Timer));
+    connectProcedure(Timer1, this, PROCEDURE(Timer1_Timer));
     connectProcedure(txtSmsN, &forms::TextBox::Change, this, PROCEDURE(txtSmsN_Change));
     connectProcedure(txtSMS, &forms::TextBox::Change, this, PROCEDURE(txtSMS_Change));
     connectProcedure(cmdLeft, &QPushButton::clicked, this, PROCEDURE(cmdLeft_Click));

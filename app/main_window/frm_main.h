@@ -12,13 +12,13 @@
 #include "ClassMessageContainer.h"
 #include "class_graphic_button.h"
 #include "forms/form.h"
+#include "forms/timer.h"
 #include "main_menu.h"
 #include "main_window_layout.h"
 #include "shell_targets.h"
 #include "sprite_library.h"
 
 class ProgramPlaces;
-class QTimer;
 
 namespace forms {
 class CommandButton;
@@ -43,7 +43,7 @@ public:
     std::int32_t currentSmsN() const { return CurrentSmsN; }
 
     // ---- Controls and menu, as the design names them ----
-    QTimer *Timer1;
+    forms::Timer Timer1;
     forms::Frame *fRnd;
     forms::CommandButton *cmdRnd;
     forms::Frame *fSend;

@@ -1,7 +1,6 @@
 // Form_Load: everything the window needs before the user first sees it.
 #include "frm_main.h"
 
-#include <QTimer>
 
 #include "MessageDatabaseReader.h"
 #include "RandomGenerator.h"
@@ -41,7 +40,7 @@ void frmMain::Form_Load()
     }
     setSkinPictures(places, skinName);
     readMessages();
-    Timer1->start();
+    Timer1.start();
 }
 
 // Stops at the first sprite that does not load; later buttons stay unloaded.

@@ -10,7 +10,6 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
-#include <QTimer>
 
 #include "forms/command_button.h"
 #include "forms/frame.h"
@@ -64,7 +63,7 @@ TEST_F(LayoutTest, ControlsSitAtTheirClientPixels)
     for (const auto &[control, rect] : placed)
         EXPECT_EQ(control->geometry(), rect) << control->metaObject()->className();
     EXPECT_EQ(window.cmdRnd->parentWidget(), window.fRnd);
-    EXPECT_EQ(window.Timer1->interval(), 200);
+    EXPECT_EQ(window.Timer1.interval(), 200);
 }
 
 TEST_F(LayoutTest, TabOrderFollowsTheTabIndices)

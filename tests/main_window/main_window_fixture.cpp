@@ -1,7 +1,6 @@
 #include "main_window_fixture.h"
 
 #include <QLineEdit>
-#include <QTimer>
 #include <QTest>
 
 #include "forms/multi_line_text_box.h"
@@ -62,8 +61,8 @@ frmMain &MainWindowTest::create()
 frmMain &MainWindowTest::start()
 {
     create().show();
-    timerStartedByLoad = form->Timer1->isActive();
-    form->Timer1->stop();
+    timerStartedByLoad = form->Timer1.isActive();
+    form->Timer1.stop();
     QCoreApplication::processEvents();
     return *form;
 }

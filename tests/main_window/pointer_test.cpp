@@ -86,10 +86,10 @@ protected:
     void tickWithPointerAt(QPoint client)
     {
         QCursor::setPos(form->client()->mapToGlobal(client));
-        QSignalSpy ticks(form->Timer1, &QTimer::timeout);
-        form->Timer1->start();
+        QSignalSpy ticks(form->findChild<QTimer *>(QStringLiteral("Timer1")), &QTimer::timeout);
+        form->Timer1.start();
         ASSERT_TRUE(ticks.wait(5000));
-        form->Timer1->stop();
+        form->Timer1.stop();
     }
 };
 

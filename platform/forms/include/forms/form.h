@@ -33,7 +33,7 @@ class ClientArea;
 //
 // Pointer events arrive in client pixels as floats and are not raised over
 // child controls. The window is not resizable and has no minimise or
-// maximise button. Timers are plain QTimers; menus go in menuBar().
+// maximise button. Timers are forms::Timer; menus go in menuBar().
 //
 // Keyboard: controls take the focus in the order of their tab indices, and
 // the shown window starts with the focus on the visible, enabled one with the
