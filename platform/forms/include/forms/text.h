@@ -1,0 +1,21 @@
+// Text as the application sees it: UTF-16, the code units Windows' wide
+// functions take, so that windows and files name no toolkit string type.
+#ifndef PELLORY_FORMS_TEXT_H
+#define PELLORY_FORMS_TEXT_H
+
+#include <string>
+#include <string_view>
+
+namespace forms {
+
+using Text = std::u16string;
+using TextView = std::u16string_view;
+
+// Conversions at the edges (error reports, file names handed to the C
+// library). A malformed sequence becomes U+FFFD; nothing is dropped.
+Text textFromUtf8(std::string_view utf8);
+std::string textToUtf8(TextView text);
+
+} // namespace forms
+
+#endif
