@@ -7,7 +7,6 @@
 #include <QObject>
 
 #include "forms/errors.h"
-#include "forms/timer.h"
 
 template <typename Window>
 auto guardedProcedure(Window *window, const char *name, void (Window::*procedure)())
@@ -24,11 +23,13 @@ void connectProcedure(Sender *sender, Signal signal, Window *window, const char 
     QObject::connect(sender, signal, window, guardedProcedure(window, name, procedure));
 }
 
-template <typename Window>
-void connectProcedure(forms::Timer &timer, Window *window, const char *name,
+// For the framework's own event sources (timers, menu items): anything with
+// setHandler.
+template <typename Source, typename Window>
+void connectProcedure(Source &source, Window *window, const char *name,
                       void (Window::*procedure)())
 {
-    timer.setHandler(guardedProcedure(window, name, procedure));
+    source.setHandler(guardedProcedure(window, name, procedure));
 }
 
 #endif

@@ -3,7 +3,6 @@
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
-#include <QMenuBar>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <utility>
@@ -70,7 +69,7 @@ frmMain::frmMain(QWidget *parent)
     setClientSize(forms::twipsToPixels(layout::ClientWidthTwips),
                   forms::twipsToPixels(layout::ClientHeightTwips));
     createControls();
-    menu = buildMainMenu(*menuBar());
+    menu = buildMainMenu(menuBar());
     connectEvents();
     describeControls();
     connectShortcuts();
@@ -129,7 +128,7 @@ void frmMain::connectEvents()
     connectProcedure(cmdRnd, &QPushButton::clicked, this, PROCEDURE(cmdRnd_Click));
     connectProcedure(cmdSend, &QPushButton::clicked, this, PROCEDURE(cmdSend_Click));
 
-#define MENU_ITEM(name) connectProcedure(menu.name, &QAction::triggered, this, PROCEDURE(name##_Click))
+#define MENU_ITEM(name) connectProcedure(*menu.name, this, PROCEDURE(name##_Click))
     MENU_ITEM(mnuExit);
     MENU_ITEM(mnuSkins);
     MENU_ITEM(mnuNewSkin);

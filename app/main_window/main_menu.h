@@ -2,36 +2,34 @@
 #ifndef PELLORY_MAIN_MENU_H
 #define PELLORY_MAIN_MENU_H
 
-class QAction;
-class QMenu;
-class QMenuBar;
+#include "forms/menu.h"
 
-// Items that run a command are actions; items that only open a submenu are
-// menus. No item has a shortcut key, a check mark or a disabled state.
+// Items that run a command are items; items that only open a submenu are
+// menus.
 struct MainMenu {
-    QMenu *mnuFile;
-    QAction *mnuOpen;
-    QAction *mnuExit;
-    QMenu *mnuOptions;
-    QMenu *mnuInterface;
-    QAction *mnuSkins;
-    QAction *mnuNewSkin;
-    QAction *mnuRndSms;
-    QAction *mnuSend;
-    QAction *mnuUpd;
-    QMenu *mnuService;
-    QAction *mnuHelp;
-    QMenu *mnuForum;
-    QAction *mnuPres;
-    QAction *mnuAddSms;
-    QAction *mnuHelpSh;
-    QAction *mnuTest;
-    QAction *mnuSendL;
-    QAction *mnuSite;
-    QAction *mnuLicense;
+    forms::Menu *mnuFile;
+    forms::MenuItem *mnuOpen;
+    forms::MenuItem *mnuExit;
+    forms::Menu *mnuOptions;
+    forms::Menu *mnuInterface;
+    forms::MenuItem *mnuSkins;
+    forms::MenuItem *mnuNewSkin;
+    forms::MenuItem *mnuRndSms;
+    forms::MenuItem *mnuSend;
+    forms::MenuItem *mnuUpd;
+    forms::Menu *mnuService;
+    forms::MenuItem *mnuHelp;
+    forms::Menu *mnuForum;
+    forms::MenuItem *mnuPres;
+    forms::MenuItem *mnuAddSms;
+    forms::MenuItem *mnuHelpSh;
+    forms::MenuItem *mnuTest;
+    forms::MenuItem *mnuSendL;
+    forms::MenuItem *mnuSite;
+    forms::MenuItem *mnuLicense;
 };
 
 // Fills an empty menu bar in the design's order and returns its items.
-MainMenu buildMainMenu(QMenuBar &bar);
+MainMenu buildMainMenu(forms::MenuBar &bar);
 
 #endif

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "forms/qt/menu_bar_over.h"
 #include "main_menu.h"
 
 namespace {
@@ -38,7 +39,8 @@ PlainWindow::PlainWindow()
     layout->setContentsMargins(0, 0, 0, 0);
     auto *bar = new QMenuBar(this);
     layout->setMenuBar(bar);
-    buildMainMenu(*bar);
+    menuBar_ = forms::menuBarOver(*bar);
+    buildMainMenu(*menuBar_);
     auto *client = new QWidget(this);
     client->setFixedSize(460, 294);
     layout->addWidget(client);

@@ -1,10 +1,14 @@
 // The peer of the main window: a plain Qt window with the same controls and
-// menu bar, none of the program's own layers.
+// menu bar, none of the program's own layers but the thin menu wrapper that
+// carries the menu's captions.
 #ifndef PELLORY_BENCH_PLAIN_WINDOW_H
 #define PELLORY_BENCH_PLAIN_WINDOW_H
 
 #include <QCoreApplication>
 #include <QWidget>
+#include <memory>
+
+#include "forms/menu.h"
 
 class PlainWindow : public QWidget {
 public:
@@ -16,6 +20,7 @@ protected:
 
 private:
     bool painted_ = false;
+    std::unique_ptr<forms::MenuBar> menuBar_;
 };
 
 // Runs the event loop until `done` holds.

@@ -1,6 +1,5 @@
 // The commands: what each hands to the shell, and what Send, Random, Open and
 // Exit leave behind.
-#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 
@@ -14,7 +13,7 @@ namespace {
 
 struct CommandCase {
     const char *name;
-    QAction *MainMenu::*item;
+    forms::MenuItem *MainMenu::*item;
     const char *target;  // after the program folder when local
     bool local;
 };
@@ -81,7 +80,7 @@ TEST_F(CommandTest, SendLeavesTheWindowAsItWas)
     frmMain &window = start();
     window.cmdRight->click();
     releaseAt(QPoint(430, 30)); // category "1"
-    for (QAction *send : {static_cast<QAction *>(nullptr), window.menu.mnuSend}) {
+    for (forms::MenuItem *send : {static_cast<forms::MenuItem *>(nullptr), window.menu.mnuSend}) {
         send ? send->trigger() : window.cmdSend->click();
         EXPECT_EQ(numberText(), QStringLiteral("1"));
         EXPECT_EQ(messageText(), standardBody(1, 1));

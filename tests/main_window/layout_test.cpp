@@ -142,7 +142,7 @@ void collectCaptions(const QList<QAction *> &actions, const QString &path, QStri
 TEST_F(LayoutTest, MenuBarCaptionsInOrder)
 {
     QStringList captions;
-    collectCaptions(create().menuBar()->actions(), QString(), captions);
+    collectCaptions(create().findChild<QMenuBar *>()->actions(), QString(), captions);
     const QStringList expected = {
         "&Файл",
         "&Файл > Открыть",

@@ -9,7 +9,6 @@
 #include "frm_main.h"
 #include "frm_skin.h"
 
-#include <QAction>
 #include <QTimer>
 
 #include <cstdio>

@@ -10,6 +10,7 @@
 #include "client_area.h"
 #include "drawn_button_accessible.h"
 #include "forms/errors.h"
+#include "forms/qt/menu_bar_over.h"
 #include "window_registry.h"
 
 namespace forms {
@@ -38,13 +39,14 @@ QWidget *Form::client() const
     return client_;
 }
 
-QMenuBar *Form::menuBar()
+MenuBar &Form::menuBar()
 {
     if (menuBar_ == nullptr) {
-        menuBar_ = new QMenuBar(this);
-        layout()->setMenuBar(menuBar_);
+        auto *bar = new QMenuBar(this);
+        layout()->setMenuBar(bar);
+        menuBar_ = menuBarOver(*bar);
     }
-    return menuBar_;
+    return *menuBar_;
 }
 
 void Form::setClientSize(int width, int height)

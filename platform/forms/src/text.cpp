@@ -1,17 +1,14 @@
 #include "forms/text.h"
 
-#include <QString>
+#include "qt_text.h"
 
 namespace forms {
 
 Text textFromUtf8(std::string_view utf8)
 {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())).toStdU16String();
+    return toText(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
 }
 
-std::string textToUtf8(TextView text)
-{
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())).toUtf8().toStdString();
-}
+std::string textToUtf8(TextView text) { return toQString(text).toUtf8().toStdString(); }
 
 } // namespace forms

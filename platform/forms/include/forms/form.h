@@ -9,13 +9,13 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <utility>
 #include <vector>
 
 #include "forms/drawn_button.h"
+#include "forms/menu.h"
 #include "windows.h"
-
-class QMenuBar;
 
 namespace forms {
 
@@ -57,9 +57,8 @@ public:
 
     // Parent of the window's controls; its coordinates are client pixels.
     QWidget *client() const;
-    // The menu bar above the client area, created on first use. Captions take
-    // "&" before the access letter; connect QAction::triggered to the handlers.
-    QMenuBar *menuBar();
+    // The menu bar above the client area, created on first use.
+    MenuBar &menuBar();
 
     // Fixes the client area's size in pixels (the surface keeps its content
     // where the sizes overlap; a paint cycle follows).
@@ -125,7 +124,7 @@ private:
     friend class ClientArea;
     ClientArea *client_;
     std::vector<QPointer<QWidget>> tabOrder_;
-    QMenuBar *menuBar_ = nullptr;
+    std::unique_ptr<MenuBar> menuBar_;
     bool loaded_ = false;
 };
 
