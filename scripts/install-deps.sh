@@ -15,6 +15,7 @@ packages=(
   fp-utils-3.2.2 lintian procps
   mingw-w64 googletest wine wine64 wine32:i386
   dbus at-spi2-core python3-pyatspi
+  locales
 )
 
 sudo_cmd=""
@@ -32,4 +33,12 @@ if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
   $sudo_cmd apt-get -o DPkg::Lock::Timeout=600 update -qq
   DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The Windows tests run as on a Russian Windows (ANSI code page 1251); Wine
+# takes the code page from this locale.
+if ! locale -a 2>/dev/null | grep -qix 'ru_RU.utf-\?8'; then
+  $sudo_cmd sed -i 's/^# *\(ru_RU.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -qx 'ru_RU.UTF-8 UTF-8' /etc/locale.gen || echo 'ru_RU.UTF-8 UTF-8' | $sudo_cmd tee -a /etc/locale.gen >/dev/null
+  $sudo_cmd locale-gen >/dev/null
 fi

@@ -8,6 +8,9 @@ set -euo pipefail
 export WINEPREFIX=$1
 shift
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" DISPLAY=
+# A Russian Windows: its ANSI code page, which the program's files use, is
+# Windows-1251. Wine takes it from the locale, which must exist (install-deps).
+export LC_ALL=ru_RU.UTF-8
 loader=${PELLORY_WINE_LOADER:-/usr/lib/wine/wine64}
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$WINEPREFIX"

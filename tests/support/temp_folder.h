@@ -3,21 +3,31 @@
 #ifndef PELLORY_TESTS_SUPPORT_TEMP_FOLDER_H
 #define PELLORY_TESTS_SUPPORT_TEMP_FOLDER_H
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 class TempFolder {
 public:
+    // A random name that no folder has yet: create_directory says whether
+    // it made the folder, so two tests never share one.
     TempFolder()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "pellory-test-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr)
-            throw std::runtime_error("cannot create a temporary folder");
-        path_ = pattern;
+        std::random_device random;
+        const std::filesystem::path base = std::filesystem::temp_directory_path();
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const std::filesystem::path candidate =
+                base / ("pellory-test-" + std::to_string(random()));
+            std::error_code error;
+            if (std::filesystem::create_directory(candidate, error)) {
+                path_ = candidate;
+                return;
+            }
+        }
+        throw std::runtime_error("cannot create a temporary folder");
     }
     ~TempFolder()
     {

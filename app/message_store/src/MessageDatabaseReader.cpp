@@ -18,13 +18,25 @@ constexpr std::size_t kDecodeChunk = 1 << 30;
 
 [[noreturn]] void failReading(const std::filesystem::path &path, int error)
 {
-    throw MessageDatabaseError("Cannot read the message database \"" + path.string() +
-                               "\": " + std::strerror(error));
+    const std::u8string name = path.u8string();
+    throw MessageDatabaseError("Cannot read the message database \"" +
+                               std::string(name.begin(), name.end()) + "\": " +
+                               std::strerror(error));
+}
+
+// Windows opens by the wide name, so that any folder name works.
+std::FILE *openForReading(const std::filesystem::path &path)
+{
+#ifdef _WIN32
+    return _wfopen(path.c_str(), L"rb");
+#else
+    return std::fopen(path.c_str(), "rb");
+#endif
 }
 
 std::string readWholeFile(const std::filesystem::path &path)
 {
-    const std::unique_ptr<std::FILE, int (*)(std::FILE *)> file(std::fopen(path.c_str(), "rb"),
+    const std::unique_ptr<std::FILE, int (*)(std::FILE *)> file(openForReading(path),
                                                                &std::fclose);
     if (!file)
         failReading(path, errno);
@@ -57,8 +69,9 @@ void decodeAnsi(std::string_view bytes, std::u16string &text)
     text.resize(bytes.size());
     for (std::size_t done = 0; done < bytes.size(); done += kDecodeChunk) {
         const int length = static_cast<int>(std::min(kDecodeChunk, bytes.size() - done));
-        if (MultiByteToWideChar(CP_ACP, 0, bytes.data() + done, length, text.data() + done,
-                                length) != length)
+        // WCHAR is the UTF-16 code unit on every system (wchar_t on Windows).
+        if (MultiByteToWideChar(CP_ACP, 0, bytes.data() + done, length,
+                                reinterpret_cast<LPWSTR>(text.data() + done), length) != length)
             throw MessageDatabaseError("The system cannot decode the message database text");
     }
 }
