@@ -21,8 +21,10 @@ Function as(FARPROC address)
 
 #ifdef _WIN32
 const char *const SpriteLibrary::FileName = "Orvalin.dll";
+constexpr char16_t Separator = u'\\';
 #else
 const char *const SpriteLibrary::FileName = "libOrvalin.so";
+constexpr char16_t Separator = u'/';
 #endif
 
 SpriteLibrary::SpriteLibrary(std::u16string programFolder) : folder_(std::move(programFolder)) {}
@@ -40,7 +42,7 @@ FARPROC SpriteLibrary::bind(Binding &binding)
     binding.tried = true;
     if (!loadTried_) {
         loadTried_ = true;
-        std::u16string path = folder_ + u'/';
+        std::u16string path = folder_ + Separator;
         for (const char *c = FileName; *c != '\0'; ++c)
             path += static_cast<char16_t>(*c);
         module_ = LoadLibraryA(toAnsi(path).c_str());

@@ -1,25 +1,12 @@
 #include "invalidation_recorder.h"
 
-namespace {
-
-std::vector<Invalidation> &recorded()
-{
-    static std::vector<Invalidation> calls;
-    return calls;
-}
-
-BOOL record(HWND window, const RECT *area, BOOL erase)
-{
-    recorded().push_back({window, area != nullptr ? *area : RECT{-1, -1, -1, -1}, erase});
-    return TRUE;
-}
-
-} // namespace
+#include "invalidation_log.h"
+#include "system_services.h"
 
 InvalidationRecorder::InvalidationRecorder()
 {
     recorded().clear();
-    static const SysWindowHooks hooks{nullptr, nullptr, record, nullptr};
+    static const SysWindowHooks hooks{nullptr, nullptr, recordInvalidation, nullptr};
     SysInstallWindowHooks(&hooks);
 }
 

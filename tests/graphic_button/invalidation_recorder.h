@@ -1,10 +1,11 @@
-// Records InvalidateRect calls through the system layer's window hooks.
+// Records InvalidateRect calls instead of making them: through the system
+// layer's window hooks on Linux, through the program's import table on Windows.
 #ifndef PELLORY_TESTS_INVALIDATION_RECORDER_H
 #define PELLORY_TESTS_INVALIDATION_RECORDER_H
 
 #include <vector>
 
-#include "system_services.h"
+#include "windows.h"
 
 struct Invalidation {
     HWND window;
