@@ -58,13 +58,14 @@ std::pair<forms::Frame *, forms::CommandButton *> clippedButton(QWidget *client,
 
 frmMain::frmMain(QWidget *parent)
     : forms::Form(parent), Timer1(*this, "Timer1"), programFolder_(forms::programFolder()),
-      spriteLibrary_(programFolder_.toStdU16String()),
+      spriteLibrary_(programFolder_),
       Buttons(unloadedButtons(spriteLibrary_, std::make_index_sequence<ButtonCount>()))
 {
     setWindowTitle(QString::fromUtf8(layout::Caption));
     // Read as PNG outright, not through the icon engines, which look for
     // plugins first and cost the start a library load.
-    setWindowIcon(QIcon(QPixmap::fromImage(QImage(iconFile(programFolder_), "PNG"))));
+    const QString icon = QString::fromStdU16String(iconFile(programFolder_));
+    setWindowIcon(QIcon(QPixmap::fromImage(QImage(icon, "PNG"))));
     setFont(forms::programFont(layout::WindowFontPoints, true));
     setClientSize(forms::twipsToPixels(layout::ClientWidthTwips),
                   forms::twipsToPixels(layout::ClientHeightTwips));

@@ -107,7 +107,7 @@ private:
 
     // Startup steps.
     bool createButtons();
-    void setSkinPictures(const ProgramPlaces &places, const QString &skinName);
+    void setSkinPictures(const ProgramPlaces &places, forms::TextView skinName);
     void readMessages();
 
     // Browsing.
@@ -127,7 +127,7 @@ private:
 
     void startShell(ShellTarget target);
 
-    const QString programFolder_;
+    const forms::Text programFolder_;
     SpriteLibrary spriteLibrary_;
 
     ClassMessageContainer MessageStore;

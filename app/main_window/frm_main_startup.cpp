@@ -15,8 +15,8 @@
 
 namespace {
 
-const QString IntegrityMessage =
-    QStringLiteral("Нарушена целосность программы! Повторная установка устранит проблему");
+constexpr forms::TextView IntegrityMessage =
+    u"Нарушена целосность программы! Повторная установка устранит проблему";
 
 // A start that cannot draw its category buttons did not succeed.
 constexpr int IntegrityExitStatus = 2;
@@ -32,7 +32,7 @@ void frmMain::Form_Load()
     // empty and puts the greeting into the message area.
     txtSmsN->setText(QString());
     const ProgramPlaces places = ProgramPlaces::of(programFolder_);
-    const QString skinName = readSkinName(places);
+    const forms::Text skinName = readSkinName(places);
     if (!createButtons()) {
         forms::messageBox(IntegrityMessage, forms::MessageIcon::Critical);
         forms::endProgram(IntegrityExitStatus);
@@ -49,25 +49,26 @@ bool frmMain::createButtons()
     using namespace main_window_layout;
     for (int k = 0; k < ButtonCount; ++k) {
         const std::int32_t y = CategoryButtonTop + CategoryButtonPitch * k;
-        if (!Buttons[k].Load(CategoryButtonLeft, y, spriteFile(programFolder_, k).toStdU16String()))
+        if (!Buttons[k].Load(CategoryButtonLeft, y, spriteFile(programFolder_, k)))
             return false;
     }
     return true;
 }
 
-void frmMain::setSkinPictures(const ProgramPlaces &places, const QString &skinName)
+void frmMain::setSkinPictures(const ProgramPlaces &places, forms::TextView skinName)
 {
-    setPicture(forms::loadPicture(skinPicture(places, skinName, "background.jpg")));
-    const std::pair<forms::CommandButton *, const char *> faces[] = {
-        {cmdRnd, "random.jpg"}, {cmdSend, "send.jpg"}, {cmdRight, "right.jpg"}, {cmdLeft, "left.jpg"}};
+    const auto picture = [&](forms::TextView file) {
+        return forms::loadPicture(QString::fromStdU16String(skinPicture(places, skinName, file)));
+    };
+    setPicture(picture(u"background.jpg"));
+    const std::pair<forms::CommandButton *, forms::TextView> faces[] = {
+        {cmdRnd, u"random.jpg"}, {cmdSend, u"send.jpg"}, {cmdRight, u"right.jpg"}, {cmdLeft, u"left.jpg"}};
     for (const auto &[button, file] : faces)
-        button->setPicture(forms::loadPicture(skinPicture(places, skinName, file)));
+        button->setPicture(picture(file));
 }
 
 void frmMain::readMessages()
 {
-    ReadMessageDatabase(messageDatabaseFile(programFolder_).toStdU16String(), MessageStore,
-                        [](const std::u16string &notice) {
-                            forms::messageBox(QString::fromStdU16String(notice));
-                        });
+    ReadMessageDatabase(messageDatabaseFile(programFolder_), MessageStore,
+                        [](const std::u16string &notice) { forms::messageBox(notice); });
 }

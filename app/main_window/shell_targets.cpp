@@ -53,15 +53,15 @@ const TargetEntry &entryOf(ShellTarget target)
 
 } // namespace
 
-QString shellTargetText(ShellTarget target, const QString &programFolder)
+forms::Text shellTargetText(ShellTarget target, forms::TextView programFolder)
 {
     const TargetEntry &entry = entryOf(target);
-    const QString text = QString::fromLatin1(entry.text);
-    return entry.local ? programFolder + text : text;
+    const forms::Text text = forms::textFromUtf8(entry.text);
+    return entry.local ? forms::Text(programFolder).append(text) : text;
 }
 
-void startShellTarget(HWND owner, const QString &target)
+void startShellTarget(HWND owner, const forms::Text &target)
 {
-    const std::string file = toAnsi(target.toStdU16String());
+    const std::string file = toAnsi(target);
     ShellExecuteA(owner, "open", file.c_str(), "1", nullptr, SW_SHOWNORMAL);
 }

@@ -3,8 +3,7 @@
 #ifndef PELLORY_SHELL_TARGETS_H
 #define PELLORY_SHELL_TARGETS_H
 
-#include <QString>
-
+#include "forms/text.h"
 #include "windows.h"
 
 enum class ShellTarget {
@@ -25,11 +24,11 @@ enum class ShellTarget {
 // followed directly by its relative name, which begins with the platform's
 // separator: no separator is added or removed, so a program folder at the
 // root gives a doubled one.
-QString shellTargetText(ShellTarget target, const QString &programFolder);
+forms::Text shellTargetText(ShellTarget target, forms::TextView programFolder);
 
 // Starts `target` with the verb "open" and the parameter "1", owned by
 // `owner`, without waiting; the target goes over as Windows-1251 text. The
 // shell's answer is not examined: whatever goes wrong, the shell reports.
-void startShellTarget(HWND owner, const QString &target);
+void startShellTarget(HWND owner, const forms::Text &target);
 
 #endif

@@ -1,68 +1,79 @@
 #include "startup_files.h"
 
-#include <QFile>
-#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <fstream>
+#include <string>
 
 #include "forms/errors.h"
 #include "forms/failure_reason.h"
+#include "forms/file_path.h"
 #include "program_places.h"
 #include "windows.h"
 
 namespace {
 
-QString decodeAnsi(const QByteArray &bytes)
+forms::Text decodeAnsi(const std::string &bytes)
 {
-    if (bytes.isEmpty())
+    if (bytes.empty() || bytes.size() > static_cast<std::size_t>(INT_MAX))
         return {};
     const int length = static_cast<int>(bytes.size());
-    QString text(length, QChar()); // Windows-1251 gives one UTF-16 unit per byte
-    const int units = MultiByteToWideChar(CP_ACP, 0, bytes.constData(), length,
-                                          reinterpret_cast<LPWSTR>(text.data()), length);
-    text.resize(units > 0 ? units : 0);
+    forms::Text text(bytes.size(), u'\0'); // Windows-1251 gives one UTF-16 unit per byte
+    const int units = MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, text.data(), length);
+    text.resize(units > 0 ? static_cast<std::size_t>(units) : 0);
     return text;
 }
 
-QByteArray withoutLineEnd(QByteArray line)
+// The line up to its first CR or LF.
+std::string firstLine(std::istream &file)
 {
-    const qsizetype end = line.indexOf('\r');
-    const qsizetype feed = line.indexOf('\n');
-    if (end >= 0 || feed >= 0)
-        line.truncate(end < 0 ? feed : (feed < 0 ? end : std::min(end, feed)));
-    return line;
+    std::string line;
+    std::getline(file, line);
+    return line.substr(0, line.find('\r'));
+}
+
+[[noreturn]] void failReading(forms::TextView path, forms::TextView reason)
+{
+    throw forms::Error(
+        forms::Text(u"Не удалось открыть файл настроек ").append(path).append(u": ").append(reason));
 }
 
 } // namespace
 
-QString spriteFile(const QString &programFolder, int buttonIndex)
+forms::Text spriteFile(forms::TextView programFolder, int buttonIndex)
 {
-    return programFolder + QStringLiteral("/Data/but%1.dat").arg(buttonIndex + 1);
+    return forms::Text(programFolder)
+        .append(u"/Data/but")
+        .append(forms::textFromUtf8(std::to_string(buttonIndex + 1)))
+        .append(u".dat");
 }
 
-QString skinPicture(const ProgramPlaces &places, const QString &skinName, const char *picture)
+forms::Text skinPicture(const ProgramPlaces &places, forms::TextView skinName, forms::TextView picture)
 {
-    return places.skinFolder(skinName) + QLatin1Char('/') + QLatin1String(picture);
+    return places.skinFolder(skinName).append(u"/").append(picture);
 }
 
-QString messageDatabaseFile(const QString &programFolder)
+forms::Text messageDatabaseFile(forms::TextView programFolder)
 {
-    return programFolder + QStringLiteral("/skins/skinruls.7z");
+    return forms::Text(programFolder).append(u"/skins/skinruls.7z");
 }
 
-QString iconFile(const QString &programFolder)
+forms::Text iconFile(forms::TextView programFolder)
 {
-    return programFolder + QStringLiteral("/pellory.png");
+    return forms::Text(programFolder).append(u"/pellory.png");
 }
 
-QString readSkinName(const ProgramPlaces &places)
+forms::Text readSkinName(const ProgramPlaces &places)
 {
-    const QString path = places.settingsFileToRead();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        const QString reason = forms::readingFailureReason(path);
-        throw forms::Error(QStringLiteral("Не удалось открыть файл настроек %1: %2")
-                               .arg(path, reason.isEmpty() ? file.errorString() : reason));
-    }
-    if (file.atEnd())
-        throw forms::Error(QStringLiteral("Файл настроек %1 пуст: в нём нет имени скина").arg(path));
-    return decodeAnsi(withoutLineEnd(file.readLine()));
+    const forms::Text path = places.settingsFileToRead();
+    // The check names what stands in the way (a folder opens as a stream too).
+    if (const forms::Text reason = forms::readingFailureReason(path); !reason.empty())
+        failReading(path, reason);
+    std::ifstream file(forms::filePath(path), std::ios::binary);
+    if (!file)
+        failReading(path, forms::systemErrorReason(errno));
+    if (file.peek() == std::ifstream::traits_type::eof())
+        throw forms::Error(
+            forms::Text(u"Файл настроек ").append(path).append(u" пуст: в нём нет имени скина"));
+    return decodeAnsi(firstLine(file));
 }

@@ -1,13 +1,13 @@
 #include "file_replace.h"
 
-#include <QByteArray>
-#include <QFile>
-
 #include <cerrno>
+#include <string>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "forms/file_path.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ namespace {
 // on every early return.
 class TemporaryFile {
 public:
-    explicit TemporaryFile(const QByteArray &finalPath) : name_(finalPath + ".XXXXXX")
+    explicit TemporaryFile(const std::string &finalPath) : name_(finalPath + ".XXXXXX")
     {
         fd_ = ::mkstemp(name_.data());
         creationError_ = fd_ < 0 ? errno : 0;
@@ -25,14 +25,14 @@ public:
         if (fd_ >= 0)
             ::close(fd_);
         if (creationError_ == 0 && !renamed_)
-            ::unlink(name_.constData());
+            ::unlink(name_.c_str());
     }
     TemporaryFile(const TemporaryFile &) = delete;
     TemporaryFile &operator=(const TemporaryFile &) = delete;
 
     int creationError() const { return creationError_; }
     int fd() const { return fd_; }
-    const char *name() const { return name_.constData(); }
+    const char *name() const { return name_.c_str(); }
     void markRenamed() { renamed_ = true; }
     int close()
     {
@@ -42,7 +42,7 @@ public:
     }
 
 private:
-    QByteArray name_;
+    std::string name_;
     int fd_ = -1;
     int creationError_ = 0;
     bool renamed_ = false;
@@ -50,10 +50,10 @@ private:
 
 // mkstemp creates the file for the owner only; the replacement keeps the old
 // file's permissions, or gets the ones a newly created file would have.
-mode_t modeForReplacement(const QByteArray &path)
+mode_t modeForReplacement(const std::string &path)
 {
     struct stat old {};
-    if (::stat(path.constData(), &old) == 0 && S_ISREG(old.st_mode))
+    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
         return old.st_mode & 07777;
     const mode_t mask = ::umask(0);
     ::umask(mask);
@@ -78,11 +78,12 @@ int writeAll(int fd, std::string_view bytes)
 
 // Makes the rename itself survive a power loss; the new content is already
 // in place for every reader, so a failure here is not reported.
-void syncFolderOf(const QByteArray &path)
+void syncFolderOf(const std::string &path)
 {
-    const int slash = path.lastIndexOf('/');
-    const QByteArray folder = slash <= 0 ? QByteArray(slash == 0 ? "/" : ".") : path.left(slash);
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const std::size_t slash = path.rfind('/');
+    const std::string folder =
+        slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
@@ -91,9 +92,9 @@ void syncFolderOf(const QByteArray &path)
 
 } // namespace
 
-int replaceFileContents(const QString &path, std::string_view bytes)
+int replaceFileContents(forms::TextView path, std::string_view bytes)
 {
-    const QByteArray nativePath = QFile::encodeName(path);
+    const std::string nativePath = forms::filePath(path).native();
     TemporaryFile temporary(nativePath);
     if (const int error = temporary.creationError())
         return error;
@@ -105,26 +106,26 @@ int replaceFileContents(const QString &path, std::string_view bytes)
         return errno;
     if (temporary.close() != 0)
         return errno;
-    if (::rename(temporary.name(), nativePath.constData()) != 0)
+    if (::rename(temporary.name(), nativePath.c_str()) != 0)
         return errno;
     temporary.markRenamed();
     syncFolderOf(nativePath);
     return 0;
 }
 
-int createFolders(const QString &folder)
+int createFolders(forms::TextView folder)
 {
-    const QByteArray path = QFile::encodeName(folder);
-    for (qsizetype end = path.indexOf('/', 1); ; end = path.indexOf('/', end + 1)) {
-        const QByteArray step = end < 0 ? path : path.left(end);
-        if (::mkdir(step.constData(), 0700) != 0 && errno != EEXIST)
+    const std::string path = forms::filePath(folder).native();
+    for (std::size_t end = path.find('/', 1);; end = path.find('/', end + 1)) {
+        const std::string step = path.substr(0, end);
+        if (::mkdir(step.c_str(), 0700) != 0 && errno != EEXIST)
             return errno;
         struct stat info {};
-        if (::stat(step.constData(), &info) != 0)
+        if (::stat(step.c_str(), &info) != 0)
             return errno;
         if (!S_ISDIR(info.st_mode))
             return ENOTDIR;
-        if (end < 0)
+        if (end == std::string::npos)
             return 0;
     }
 }

@@ -2,17 +2,17 @@
 // or the new one and never an empty or half-written file.
 #pragma once
 
-#include <QString>
-
 #include <string_view>
+
+#include "forms/text.h"
 
 // Writes `bytes` to a temporary file beside `path`, flushes it to disk and
 // renames it over `path`. Returns 0, or the error number (errno) of the step
 // that failed, in which case the old file is left as it was and the temporary
 // file is removed.
-int replaceFileContents(const QString &path, std::string_view bytes);
+int replaceFileContents(forms::TextView path, std::string_view bytes);
 
 // Creates `folder` (absolute) and the folders above it that are missing, for
 // the owner only. Returns 0, or the error number of the step that failed
 // (ENOTDIR when a file stands where a folder must be).
-int createFolders(const QString &folder);
+int createFolders(forms::TextView folder);

@@ -41,7 +41,7 @@ Control *place(Control *control, const char *name, const QRect &twips)
 
 } // namespace
 
-frmSkin &frmSkin::showSingle(const QString &programFolder)
+frmSkin &frmSkin::showSingle(forms::TextView programFolder)
 {
     QPointer<frmSkin> &chooser = theChooser();
     if (chooser.isNull()) {
@@ -61,7 +61,7 @@ frmSkin *frmSkin::openInstance()
     return theChooser().data();
 }
 
-frmSkin::frmSkin(const QString &programFolder) : places_(ProgramPlaces::of(programFolder))
+frmSkin::frmSkin(forms::TextView programFolder) : places_(ProgramPlaces::of(programFolder))
 {
     // Closing discards the list and the preview; the next opening starts afresh.
     setAttribute(Qt::WA_DeleteOnClose);
@@ -117,23 +117,23 @@ void frmSkin::centreOnScreen()
 
 void frmSkin::Form_Load()
 {
-    QStringList names;
-    for (const QString &folder : places_.skinsFolders()) {
+    std::vector<forms::Text> names;
+    for (const forms::Text &folder : places_.skinsFolders()) {
         try {
             Dir1_.setPath(folder + u'/');
         } catch (const forms::Error &) {
             continue; // no skins folder there: nothing to choose from, but nothing to end the program for
         }
         for (int index = 0; index < Dir1_.count(); ++index) {
-            const QString &path = Dir1_.item(index);
-            names.append(path.mid(path.lastIndexOf(u'/') + 1));
+            const forms::Text &path = Dir1_.item(index);
+            names.push_back(path.substr(path.rfind(u'/') + 1));
         }
     }
+    std::sort(names.begin(), names.end(), forms::folderNameComesBefore);
     // A user's skin hides the bundled one of the same name: it is one entry.
-    names.removeDuplicates();
-    std::stable_sort(names.begin(), names.end(), forms::folderNameComesBefore);
-    for (const QString &name : names)
-        lstSkins_->addItem(name);
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    for (const forms::Text &name : names)
+        lstSkins_->addItem(QString::fromStdU16String(name));
 }
 
 void frmSkin::closeEvent(QCloseEvent *event)
@@ -146,9 +146,9 @@ void frmSkin::closeEvent(QCloseEvent *event)
 
 void frmSkin::lstSkins_Click()
 {
-    const QString shot = places_.skinFolder(lstSkins_->highlightedText()) + QStringLiteral("/shot.jpg");
+    const forms::Text shot = places_.skinFolder(lstSkins_->highlightedText().toStdU16String()) + u"/shot.jpg";
     try {
-        imgShot_->setPicture(forms::loadPicture(shot));
+        imgShot_->setPicture(forms::loadPicture(QString::fromStdU16String(shot)));
     } catch (const forms::PictureError &) {
         // A skin without a usable preview can still be chosen.
         imgShot_->setPicture(QImage());
@@ -157,15 +157,15 @@ void frmSkin::lstSkins_Click()
 
 void frmSkin::cmdSelect_Click()
 {
-    const QString skinName = lstSkins_->highlightedText();
-    if (skinName.isEmpty())
+    const forms::Text skinName = lstSkins_->highlightedText().toStdU16String();
+    if (skinName.empty())
         return;
-    if (const std::optional<QString> failure = saveSkinSetting(places_, skinName)) {
+    if (const std::optional<forms::Text> failure = saveSkinSetting(places_, skinName)) {
         forms::messageBox(*failure, forms::MessageIcon::Critical);
         return;
     }
     close();
-    forms::messageBox(QStringLiteral("Для применения настроек, перезагрузите программу"));
+    forms::messageBox(u"Для применения настроек, перезагрузите программу");
 }
 
 void frmSkin::cmdExit_Click()

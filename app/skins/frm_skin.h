@@ -12,8 +12,6 @@
 // imgShot, cmdSelect, cmdExit), so tests can find them with findChild.
 #pragma once
 
-#include <QString>
-
 #include "forms/directory_list.h"
 #include "forms/form.h"
 #include "program_places.h"
@@ -31,7 +29,7 @@ public:
     // Shows the one chooser. When none is open it creates it, which lists the
     // skin folders afresh (Form_Load); when one is open it only raises and
     // activates it, keeping its list, highlight and preview.
-    static frmSkin &showSingle(const QString &programFolder);
+    static frmSkin &showSingle(forms::TextView programFolder);
 
     // The open chooser, or nullptr when none is open.
     static frmSkin *openInstance();
@@ -41,7 +39,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    explicit frmSkin(const QString &programFolder);
+    explicit frmSkin(forms::TextView programFolder);
 
     void createControls();
     // Accessible names, descriptions and tooltips.

@@ -1,41 +1,68 @@
 #include "program_places.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "forms/file_path.h"
+#include "forms/program.h"
+
 namespace {
+
+// $HOME tidied as the desktop names it (no doubled or trailing separators,
+// no "." or ".." steps), the root when it is unset or empty.
+forms::Text homeFolder()
+{
+    const char *home = std::getenv("HOME");
+    if (home == nullptr || *home == '\0')
+        return u"/";
+    const std::string tidy = std::filesystem::path(home).lexically_normal().string();
+    return forms::withoutTrailingSeparator(forms::textFromUtf8(tidy));
+}
 
 // A base folder of the XDG layout: the variable when it holds an absolute
 // path (relative ones are to be ignored), else its default below home.
-QString xdgBaseFolder(const char *variable, const char *defaultBelowHome)
+forms::Text xdgBaseFolder(const char *variable, forms::TextView defaultBelowHome)
 {
-    const QString value = qEnvironmentVariable(variable);
-    if (QDir::isAbsolutePath(value))
-        return value;
-    return QDir::homePath() + u'/' + QLatin1String(defaultBelowHome);
+    const char *value = std::getenv(variable);
+    if (value != nullptr && value[0] == '/')
+        return forms::textFromUtf8(value);
+    return homeFolder().append(u"/").append(defaultBelowHome);
 }
 
-bool userCanWrite(const QString &folder)
+bool userCanWrite(forms::TextView folder)
 {
-    return ::faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), W_OK, AT_EACCESS) == 0;
+    return ::faccessat(AT_FDCWD, forms::filePath(folder).c_str(), W_OK, AT_EACCESS) == 0;
 }
 
-QString programFile(const QString &programFolder, const QString &name)
+bool exists(forms::TextView path)
 {
-    return programFolder + u'/' + name;
+    std::error_code unreadable;
+    return std::filesystem::exists(forms::filePath(path), unreadable);
+}
+
+bool isFolder(forms::TextView path)
+{
+    std::error_code unreadable;
+    return std::filesystem::is_directory(forms::filePath(path), unreadable);
+}
+
+// `name` in `folder`, one separator between.
+forms::Text below(forms::TextView folder, forms::TextView name)
+{
+    return forms::Text(folder).append(u"/").append(name);
 }
 
 } // namespace
 
-ProgramPlaces ProgramPlaces::of(const QString &programFolder)
+ProgramPlaces ProgramPlaces::of(forms::TextView programFolder)
 {
     const bool installed = !userCanWrite(programFolder) ||
-                           QFileInfo::exists(programFile(programFolder, QLatin1String(installedMarkerName())));
-    return ProgramPlaces(programFolder, !installed);
+                           exists(below(programFolder, forms::textFromUtf8(installedMarkerName())));
+    return ProgramPlaces(forms::Text(programFolder), !installed);
 }
 
 const char *ProgramPlaces::installedMarkerName()
@@ -43,42 +70,42 @@ const char *ProgramPlaces::installedMarkerName()
     return "installed.txt";
 }
 
-ProgramPlaces::ProgramPlaces(QString programFolder, bool portable)
+ProgramPlaces::ProgramPlaces(forms::Text programFolder, bool portable)
     : programFolder_(std::move(programFolder)), portable_(portable),
-      userSettingsFolder_(xdgBaseFolder("XDG_CONFIG_HOME", ".config") + QStringLiteral("/pellory")),
-      userSkinsFolder_(xdgBaseFolder("XDG_DATA_HOME", ".local/share") + QStringLiteral("/pellory/skins"))
+      userSettingsFolder_(xdgBaseFolder("XDG_CONFIG_HOME", u".config") + u"/pellory"),
+      userSkinsFolder_(xdgBaseFolder("XDG_DATA_HOME", u".local/share") + u"/pellory/skins")
 {
 }
 
-QString ProgramPlaces::settingsFileToRead() const
+forms::Text ProgramPlaces::settingsFileToRead() const
 {
-    const QString user = settingsFileToWrite();
-    if (!portable_ && QFileInfo::exists(user))
+    forms::Text user = settingsFileToWrite();
+    if (!portable_ && exists(user))
         return user;
-    return programFile(programFolder_, QStringLiteral("options.dat"));
+    return below(programFolder_, u"options.dat");
 }
 
-QString ProgramPlaces::settingsFileToWrite() const
+forms::Text ProgramPlaces::settingsFileToWrite() const
 {
     if (portable_)
-        return programFile(programFolder_, QStringLiteral("options.dat"));
-    return userSettingsFolder_ + QStringLiteral("/options.dat");
+        return below(programFolder_, u"options.dat");
+    return userSettingsFolder_ + u"/options.dat";
 }
 
-QString ProgramPlaces::skinFolder(const QString &skinName) const
+forms::Text ProgramPlaces::skinFolder(forms::TextView skinName) const
 {
     if (!portable_) {
-        const QString user = userSkinsFolder_ + u'/' + skinName;
-        if (QFileInfo(user).isDir())
+        forms::Text user = below(userSkinsFolder_, skinName);
+        if (isFolder(user))
             return user;
     }
-    return programFile(programFolder_, QStringLiteral("skins/") + skinName);
+    return below(programFolder_, forms::Text(u"skins/").append(skinName));
 }
 
-QStringList ProgramPlaces::skinsFolders() const
+std::vector<forms::Text> ProgramPlaces::skinsFolders() const
 {
-    QStringList folders{programFile(programFolder_, QStringLiteral("skins"))};
+    std::vector<forms::Text> folders{below(programFolder_, u"skins")};
     if (!portable_)
-        folders.append(userSkinsFolder_);
+        folders.push_back(userSkinsFolder_);
     return folders;
 }

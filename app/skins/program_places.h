@@ -8,37 +8,38 @@
 // skins from $XDG_DATA_HOME/pellory/skins/ before the bundled ones.
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include <vector>
+
+#include "forms/text.h"
 
 class ProgramPlaces {
 public:
     // Decides for `programFolder` now, from the disk and the environment.
-    static ProgramPlaces of(const QString &programFolder);
+    static ProgramPlaces of(forms::TextView programFolder);
     // The marker file the installation puts into the program folder.
     static const char *installedMarkerName();
 
-    const QString &programFolder() const { return programFolder_; }
+    const forms::Text &programFolder() const { return programFolder_; }
     bool isPortable() const { return portable_; }
 
     // The settings file startup reads: the user's when it exists (installed
     // copies only), else the program folder's.
-    QString settingsFileToRead() const;
+    forms::Text settingsFileToRead() const;
     // The settings file the chooser writes, and the folder that must exist for it.
-    QString settingsFileToWrite() const;
-    QString userSettingsFolder() const { return userSettingsFolder_; }
+    forms::Text settingsFileToWrite() const;
+    const forms::Text &userSettingsFolder() const { return userSettingsFolder_; }
 
     // The folder of skin `skinName`: the user's own when there is one (installed
     // copies only), else the program folder's, whether it exists or not.
-    QString skinFolder(const QString &skinName) const;
+    forms::Text skinFolder(forms::TextView skinName) const;
     // The folders whose direct subfolders are skins, the user's last.
-    QStringList skinsFolders() const;
+    std::vector<forms::Text> skinsFolders() const;
 
 private:
-    ProgramPlaces(QString programFolder, bool portable);
+    ProgramPlaces(forms::Text programFolder, bool portable);
 
-    QString programFolder_;
+    forms::Text programFolder_;
     bool portable_;
-    QString userSettingsFolder_;
-    QString userSkinsFolder_;
+    forms::Text userSettingsFolder_;
+    forms::Text userSkinsFolder_;
 };

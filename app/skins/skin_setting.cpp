@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <climits>
+
 namespace {
 
 // 0, or the error number of what kept the settings file from being replaced.
@@ -19,11 +21,12 @@ int writeSetting(const ProgramPlaces &places, const std::string &content)
 
 } // namespace
 
-std::optional<std::string> encodeSkinSetting(const QString &skinName)
+std::optional<std::string> encodeSkinSetting(forms::TextView skinName)
 {
-    if (skinName.isEmpty() || skinName.contains(u'\r') || skinName.contains(u'\n'))
+    if (skinName.empty() || skinName.find_first_of(u"\r\n") != forms::TextView::npos ||
+        skinName.size() > static_cast<std::size_t>(INT_MAX))
         return std::nullopt;
-    const auto *wide = reinterpret_cast<LPCWCH>(skinName.utf16());
+    const LPCWCH wide = skinName.data();
     const int length = static_cast<int>(skinName.size());
     std::string bytes(static_cast<size_t>(length), '\0');
     BOOL usedDefault = FALSE;
@@ -33,13 +36,13 @@ std::optional<std::string> encodeSkinSetting(const QString &skinName)
     return bytes + "\r\n";
 }
 
-std::optional<QString> saveSkinSetting(const ProgramPlaces &places, const QString &skinName)
+std::optional<forms::Text> saveSkinSetting(const ProgramPlaces &places, forms::TextView skinName)
 {
     const std::optional<std::string> content = encodeSkinSetting(skinName);
     if (!content)
-        return QStringLiteral("Имя скина \"%1\" нельзя записать в файл настроек.").arg(skinName);
+        return forms::Text(u"Имя скина \"").append(skinName).append(u"\" нельзя записать в файл настроек.");
     if (const int error = writeSetting(places, *content))
-        return QStringLiteral("Не удалось сохранить настройки в файл \"%1\" (%2). Прежний выбор скина сохранён.")
-            .arg(places.settingsFileToWrite(), forms::systemErrorReason(error));
+        return u"Не удалось сохранить настройки в файл \"" + places.settingsFileToWrite() + u"\" (" +
+               forms::systemErrorReason(error) + u"). Прежний выбор скина сохранён.";
     return std::nullopt;
 }

@@ -2,19 +2,19 @@
 // skin's folder name and CR LF, in the system's ANSI code page, nothing else.
 #pragma once
 
-#include <QString>
-
 #include <optional>
 #include <string>
+
+#include "forms/text.h"
 
 class ProgramPlaces;
 
 // The file's bytes for a skin name, or nothing when the name could not be read
 // back as the same folder name: empty, holding a line break, or holding a
 // character that the code page has no byte for.
-std::optional<std::string> encodeSkinSetting(const QString &skinName);
+std::optional<std::string> encodeSkinSetting(forms::TextView skinName);
 
 // Replaces the settings file of `places` with the skin name, creating the
 // user's settings folder first when it is missing. On failure the old file is
 // untouched and the result says why, in Russian, for the user to read.
-std::optional<QString> saveSkinSetting(const ProgramPlaces &places, const QString &skinName);
+std::optional<forms::Text> saveSkinSetting(const ProgramPlaces &places, forms::TextView skinName);

@@ -30,9 +30,9 @@ public:
         folder.writeDatabase(std::vector<TestMessage>(static_cast<std::size_t>(messages),
                                                       TestMessage{"3", "Шутка для замера"}));
         writeIcon();
-        forms::setProgramFolder(folder.path());
+        forms::setProgramFolder(folder.path().toStdU16String());
     }
-    ~BenchProgram() { forms::setProgramFolder(QString()); }
+    ~BenchProgram() { forms::setProgramFolder(u""); }
 
     // Creates and shows the window and returns once it has been painted.
     std::unique_ptr<PaintCountingMain> startWindow() const

@@ -119,7 +119,7 @@ bool isFirstPaintChild(int argc, char **argv)
 void runFirstPaintChild(char **argv)
 {
     if (std::strcmp(argv[1], FirstPaintMainWindow) == 0) {
-        forms::setProgramFolder(QString::fromLocal8Bit(argv[2]));
+        forms::setProgramFolder(forms::textFromUtf8(argv[2]));
         PaintCountingMain window;
         window.show();
         processEventsUntil([&] { return window.paints > 0; });

@@ -43,14 +43,14 @@ TEST(ProgramFolder, HasNoTrailingSeparatorExceptAtTheRoot)
         {"/a//", "/a"},
     };
     for (const auto &[path, expected] : cases)
-        EXPECT_EQ(forms::withoutTrailingSeparator(QString::fromLatin1(path)),
-                  QString::fromLatin1(expected));
+        EXPECT_EQ(forms::withoutTrailingSeparator(forms::textFromUtf8(path)), forms::textFromUtf8(expected));
 
-    EXPECT_EQ(forms::programFolder(), QCoreApplication::applicationDirPath());
-    forms::setProgramFolder(QStringLiteral("/tmp/Программа/"));
-    EXPECT_EQ(forms::programFolder(), QStringLiteral("/tmp/Программа"));
-    forms::setProgramFolder(QString());
-    EXPECT_EQ(forms::programFolder(), QCoreApplication::applicationDirPath());
+    const forms::Text executableFolder = QCoreApplication::applicationDirPath().toStdU16String();
+    EXPECT_EQ(forms::programFolder(), executableFolder);
+    forms::setProgramFolder(u"/tmp/Программа/");
+    EXPECT_EQ(forms::programFolder(), u"/tmp/Программа");
+    forms::setProgramFolder(u"");
+    EXPECT_EQ(forms::programFolder(), executableFolder);
 }
 
 class Seams : public ::testing::Test {
@@ -66,13 +66,12 @@ TEST_F(Seams, MessageBoxesCarryTheProgramsTitle)
 {
     std::vector<forms::MessageBoxRecord> boxes;
     forms::setMessageBoxHandler([&](const forms::MessageBoxRecord &box) { boxes.push_back(box); });
-    forms::messageBox(QStringLiteral("Для применения настроек, перезагрузите программу"));
-    forms::messageBox(QStringLiteral("Нарушена целосность программы!"),
-                      forms::MessageIcon::Critical);
+    forms::messageBox(u"Для применения настроек, перезагрузите программу");
+    forms::messageBox(u"Нарушена целосность программы!", forms::MessageIcon::Critical);
     ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[0].title, QStringLiteral("Pellory"));
+    EXPECT_EQ(boxes[0].title, u"Pellory");
     EXPECT_EQ(boxes[0].icon, forms::MessageIcon::None);
-    EXPECT_EQ(boxes[1].text, QStringLiteral("Нарушена целосность программы!"));
+    EXPECT_EQ(boxes[1].text, u"Нарушена целосность программы!");
     EXPECT_EQ(boxes[1].icon, forms::MessageIcon::Critical);
 }
 
@@ -93,8 +92,7 @@ TEST(MessageBox, ShowsTheTitleAndIconAndReturnsWhenClosed)
         box->button(QMessageBox::Ok)->click();
     });
     closer.start(10);
-    forms::messageBox(QStringLiteral("Нарушена целосность программы!"),
-                      forms::MessageIcon::Critical);
+    forms::messageBox(u"Нарушена целосность программы!", forms::MessageIcon::Critical);
     EXPECT_EQ(title, QStringLiteral("Pellory"));
     EXPECT_EQ(text, QStringLiteral("Нарушена целосность программы!"));
     EXPECT_EQ(icon, QMessageBox::Critical);
@@ -105,11 +103,11 @@ TEST_F(Seams, AnErrorEscapingAHandlerIsShownThenEndsTheProgram)
     QStringList events;
     forms::setMessageBoxHandler([&](const forms::MessageBoxRecord &box) {
         EXPECT_EQ(box.icon, forms::MessageIcon::Critical);
-        events << QStringLiteral("box: ") + box.text;
+        events << QStringLiteral("box: ") + QString::fromStdU16String(box.text);
     });
     forms::setEndProgramHandler([&](int status) { events << QString::number(status); });
 
-    forms::runGuarded("cmdSend_Click", [] { throw forms::Error(QStringLiteral("нет файла")); });
+    forms::runGuarded("cmdSend_Click", [] { throw forms::Error(u"нет файла"); });
 
     ASSERT_EQ(events.size(), 2);
     EXPECT_TRUE(events[0].contains(QStringLiteral("cmdSend_Click")));

@@ -62,9 +62,9 @@ TEST(RussianTexts, SystemErrorsHaveRussianReasonsForTheCommonCases)
         {EEXIST, "на месте папки находится файл"},
     };
     for (const auto &[error, reason] : cases)
-        EXPECT_EQ(forms::systemErrorReason(error), QString::fromUtf8(reason)) << error;
+        EXPECT_EQ(forms::systemErrorReason(error), forms::textFromUtf8(reason)) << error;
     // Anything else: the system's own words rather than none.
-    EXPECT_EQ(forms::systemErrorReason(EMLINK), QString::fromLocal8Bit(std::strerror(EMLINK)));
+    EXPECT_EQ(forms::systemErrorReason(EMLINK), forms::textFromUtf8(std::strerror(EMLINK)));
 }
 
 struct PictureCase {
@@ -89,7 +89,8 @@ TEST_P(PictureReason, NamesWhatKeepsThePictureFromBeingRead)
         ADD_FAILURE() << "loaded";
     } catch (const forms::PictureError &error) {
         EXPECT_EQ(error.message(), QStringLiteral("Не удалось загрузить рисунок \"%1\": %2")
-                                       .arg(file, QString::fromUtf8(GetParam().reason)));
+                                       .arg(file, QString::fromUtf8(GetParam().reason))
+                                       .toStdU16String());
     }
 }
 

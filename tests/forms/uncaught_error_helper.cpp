@@ -19,7 +19,7 @@ protected:
     void Form_Load() override
     {
         if (std::strcmp(mode_, "load") == 0)
-            throw forms::Error(QStringLiteral("нет файла options.dat"));
+            throw forms::Error(u"нет файла options.dat");
     }
     void Form_Paint() override
     {

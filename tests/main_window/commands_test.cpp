@@ -60,7 +60,7 @@ using CommandTest = MainWindowTest;
 
 TEST_F(CommandTest, AtTheRootTheSeparatorIsDoubled)
 {
-    forms::setProgramFolder(QStringLiteral("/"));
+    forms::setProgramFolder(u"/");
     create().cmdSend->click();
     ASSERT_EQ(shellStarts.size(), 1u);
     EXPECT_EQ(shellStarts[0].file, "//send");
@@ -68,7 +68,7 @@ TEST_F(CommandTest, AtTheRootTheSeparatorIsDoubled)
 
 TEST_F(CommandTest, TheTargetGoesOverInWindows1251)
 {
-    forms::setProgramFolder(QStringLiteral("/opt/Программа"));
+    forms::setProgramFolder(u"/opt/Программа");
     create().menu.mnuLicense->trigger();
     ASSERT_EQ(shellStarts.size(), 1u);
     EXPECT_EQ(shellStarts[0].file, "/opt/\xCF\xF0\xEE\xE3\xF0\xE0\xEC\xEC\xE0/license.txt");

@@ -53,7 +53,7 @@ TEST_P(SettingsReadingOrder, StartsWithTheSkinTheRightFileNamesFromTheRightFolde
 
     frmMain &window = start();
 
-    ASSERT_TRUE(messageBoxes.empty()) << messageBoxes[0].text.toStdString();
+    ASSERT_TRUE(messageBoxes.empty()) << forms::textToUtf8(messageBoxes[0].text);
     const QString shown = QString::fromLatin1(reading.shownSkin);
     const QImage expected = shown.isEmpty() ? folder.background()
                                             : QImage(user.skin(shown) + "/background.jpg").convertToFormat(QImage::Format_RGB32);

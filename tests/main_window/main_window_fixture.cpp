@@ -36,7 +36,7 @@ QString standardBody(int category, int number)
 
 void MainWindowTest::SetUp()
 {
-    forms::setProgramFolder(folder.path());
+    forms::setProgramFolder(folder.path().toStdU16String());
     forms::setMessageBoxHandler(
         [this](const forms::MessageBoxRecord &box) { messageBoxes.push_back(box); });
     forms::setEndProgramHandler([this](int status) { endStatuses.push_back(status); });
@@ -49,7 +49,7 @@ void MainWindowTest::TearDown()
     SysSetShellRecorder(nullptr, nullptr);
     forms::setEndProgramHandler(nullptr);
     forms::setMessageBoxHandler(nullptr);
-    forms::setProgramFolder(QString());
+    forms::setProgramFolder(u"");
 }
 
 frmMain &MainWindowTest::create()

@@ -10,8 +10,7 @@
 namespace {
 
 const QString Greeting = QStringLiteral("Приятного общения вам и вашим друзьям.");
-const QString Integrity =
-    QStringLiteral("Нарушена целосность программы! Повторная установка устранит проблему");
+constexpr forms::TextView Integrity = u"Нарушена целосность программы! Повторная установка устранит проблему";
 
 using StartupTest = MainWindowTest;
 
@@ -56,7 +55,7 @@ TEST_F(StartupTest, KeepsBlanksAroundTheSkinName)
     folder.writeFile(QStringLiteral("options.dat"), " Test\r\n");
     start();
     ASSERT_EQ(messageBoxes.size(), 1u);
-    EXPECT_TRUE(messageBoxes[0].text.contains(QStringLiteral("skins/ Test/background.jpg")));
+    EXPECT_NE(messageBoxes[0].text.find(u"skins/ Test/background.jpg"), forms::Text::npos);
 }
 
 TEST_F(StartupTest, AMissingSpriteStopsAtThatButtonWithOneIntegrityMessage)
@@ -67,7 +66,7 @@ TEST_F(StartupTest, AMissingSpriteStopsAtThatButtonWithOneIntegrityMessage)
     ASSERT_EQ(messageBoxes.size(), 1u);
     EXPECT_EQ(messageBoxes[0].text, Integrity);
     EXPECT_EQ(messageBoxes[0].icon, forms::MessageIcon::Critical);
-    EXPECT_EQ(messageBoxes[0].title, QStringLiteral("Pellory"));
+    EXPECT_EQ(messageBoxes[0].title, u"Pellory");
     ASSERT_EQ(endStatuses.size(), 1u);
     EXPECT_NE(endStatuses[0], 0);
     for (int k = 0; k < 3; ++k)
@@ -109,8 +108,9 @@ TEST_P(StartupFailureTest, ReportsTheMissingFileAndEnds)
     folder.removeFile(QString::fromLatin1(failure.missingFile));
     frmMain &window = start();
     ASSERT_EQ(messageBoxes.size(), 1u);
-    EXPECT_TRUE(messageBoxes[0].text.contains(folder.file(QString::fromLatin1(failure.missingFile))))
-        << messageBoxes[0].text.toStdString();
+    const forms::Text missing = folder.file(QString::fromLatin1(failure.missingFile)).toStdU16String();
+    EXPECT_NE(messageBoxes[0].text.find(missing), forms::Text::npos)
+        << forms::textToUtf8(messageBoxes[0].text);
     EXPECT_EQ(messageBoxes[0].icon, forms::MessageIcon::Critical);
     ASSERT_EQ(endStatuses.size(), 1u);
     EXPECT_NE(endStatuses[0], 0);
@@ -131,7 +131,7 @@ TEST_F(StartupTest, AnEmptySettingsFileIsReported)
     folder.writeFile(QStringLiteral("options.dat"), "");
     start();
     ASSERT_EQ(messageBoxes.size(), 1u);
-    EXPECT_TRUE(messageBoxes[0].text.contains(QStringLiteral("options.dat")));
+    EXPECT_NE(messageBoxes[0].text.find(u"options.dat"), forms::Text::npos);
     EXPECT_EQ(endStatuses.size(), 1u);
 }
 
@@ -141,8 +141,7 @@ TEST_F(StartupTest, AFullStoreShowsTheCapacityMessageOnceAndStartsNormally)
     folder.writeDatabase(lines);
     frmMain &window = start();
     ASSERT_EQ(messageBoxes.size(), 1u);
-    EXPECT_EQ(messageBoxes[0].text,
-              QStringLiteral("Максимальное количество записей уже загружено. (50)"));
+    EXPECT_EQ(messageBoxes[0].text, u"Максимальное количество записей уже загружено. (50)");
     EXPECT_EQ(messageBoxes[0].icon, forms::MessageIcon::None);
     EXPECT_TRUE(endStatuses.empty());
     EXPECT_EQ(window.messageStore().GetCountTotalMessage(), ClassMessageContainer::Capacity);

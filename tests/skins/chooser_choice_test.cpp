@@ -8,7 +8,7 @@
 
 namespace {
 
-const QString kRestartMessage = QStringLiteral("Для применения настроек, перезагрузите программу");
+constexpr forms::TextView kRestartMessage = u"Для применения настроек, перезагрузите программу";
 const std::string kOldSetting = "Classic\r\n";
 
 QImage decodedIndependently(const QString &file)
@@ -164,7 +164,8 @@ TEST_F(ChooserChoice, SettingThatCannotBeReplacedIsReportedAndKept)
 
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].box.icon, forms::MessageIcon::Critical);
-    EXPECT_TRUE(boxes[0].box.text.contains(folder.path("options.dat"))) << boxes[0].box.text.toStdString();
+    EXPECT_NE(boxes[0].box.text.find(folder.path("options.dat").toStdU16String()), forms::Text::npos)
+        << forms::textToUtf8(boxes[0].box.text);
     EXPECT_TRUE(boxes[0].chooserStillOpen);
     EXPECT_EQ(frmSkin::openInstance(), &chooser);
     EXPECT_EQ(QDir(folder.path("options.dat")).entryList(QDir::Files), QStringList{"keep"});

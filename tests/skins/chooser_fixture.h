@@ -24,7 +24,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    frmSkin &open() { return frmSkin::showSingle(folder.root()); }
+    frmSkin &open() { return frmSkin::showSingle(folder.root().toStdU16String()); }
     void closeAndDispose(frmSkin &chooser);
 
     // skins/<name>/ with a shot.jpg of `shot` (none when null).

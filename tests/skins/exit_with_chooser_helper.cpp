@@ -30,7 +30,7 @@ int main(int argc, char **argv)
     forms::Application application(argc, argv, QStringLiteral("Pellory"));
     if (argc != 2)
         return 2;
-    forms::setProgramFolder(QString::fromLocal8Bit(argv[1]));
+    forms::setProgramFolder(forms::textFromUtf8(argv[1]));
     frmMain window;
     window.show();
 

@@ -14,7 +14,7 @@
 
 namespace {
 
-const QString kRestartMessage = QStringLiteral("Для применения настроек, перезагрузите программу");
+constexpr forms::TextView kRestartMessage = u"Для применения настроек, перезагрузите программу";
 
 class CopyKind : public ChooserTest, public testing::WithParamInterface<bool> {
 protected:
@@ -111,7 +111,7 @@ TEST_P(UnwritableUserSettings, IsReportedAndNothingIsLost)
     click(chooser, "cmdSelect");
 
     ASSERT_EQ(boxes.size(), 1u);
-    const QString text = boxes[0].box.text;
+    const QString text = QString::fromStdU16String(boxes[0].box.text);
     EXPECT_EQ(boxes[0].box.icon, forms::MessageIcon::Critical);
     EXPECT_TRUE(text.contains(user.settingsFile())) << text.toStdString();
     EXPECT_TRUE(text.contains(QString::fromUtf8(GetParam().reason))) << text.toStdString();

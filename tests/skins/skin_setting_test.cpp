@@ -27,7 +27,7 @@ class SkinSettingEncoding : public testing::TestWithParam<EncodingCase> {};
 
 TEST_P(SkinSettingEncoding, GivesNameAndCrLfInWindows1251)
 {
-    EXPECT_EQ(encodeSkinSetting(QString::fromUtf16(GetParam().name)), GetParam().bytes);
+    EXPECT_EQ(encodeSkinSetting(GetParam().name), GetParam().bytes);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -52,7 +52,7 @@ TEST(FileReplace, ReplacesLongerContentWholeAndKeepsPermissions)
     folder.writeFile("options.dat", "A much longer old skin name\r\nsecond line\r\n");
     ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0640), 0);
 
-    EXPECT_EQ(replaceFileContents(path, "Blue\r\n"), 0);
+    EXPECT_EQ(replaceFileContents(path.toStdU16String(), "Blue\r\n"), 0);
 
     EXPECT_EQ(folder.readFile("options.dat"), "Blue\r\n");
     struct stat info {};
@@ -64,7 +64,7 @@ TEST(FileReplace, ReplacesLongerContentWholeAndKeepsPermissions)
 TEST(FileReplace, CreatesAMissingFile)
 {
     TestFolder folder;
-    EXPECT_EQ(saveSkinSetting(ProgramPlaces::of(folder.root()), QStringLiteral("Зима")), std::nullopt);
+    EXPECT_EQ(saveSkinSetting(ProgramPlaces::of(folder.root().toStdU16String()), u"Зима"), std::nullopt);
     EXPECT_EQ(folder.readFile("options.dat"), "\xC7\xE8\xEC\xE0\r\n");
 }
 
@@ -82,7 +82,7 @@ TEST(FileReplace, InterruptedWriteLeavesTheOldFile)
     struct rlimit tiny = saved;
     tiny.rlim_cur = 3;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    const int failure = replaceFileContents(path, "Winter\r\n");
+    const int failure = replaceFileContents(path.toStdU16String(), "Winter\r\n");
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 

@@ -34,9 +34,10 @@ bool Application::notify(QObject *receiver, QEvent *event)
         return QApplication::notify(receiver, event);
     } catch (...) {
         const QString name = receiver->objectName();
-        reportUncaughtError(std::current_exception(),
-                            name.isEmpty() ? QString::fromUtf8(receiver->metaObject()->className())
-                                           : name);
+        if (name.isEmpty())
+            reportUncaughtError(std::current_exception(), receiver->metaObject()->className());
+        else
+            reportUncaughtError(std::current_exception(), name.toStdU16String());
         return true;
     }
 }

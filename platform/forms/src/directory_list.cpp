@@ -9,26 +9,27 @@
 
 namespace forms {
 
-bool folderNameComesBefore(const QString &a, const QString &b)
+bool folderNameComesBefore(TextView a, TextView b)
 {
-    const int folded = a.compare(b, Qt::CaseInsensitive);
+    const int folded = QStringView(a).compare(QStringView(b), Qt::CaseInsensitive);
     return folded != 0 ? folded < 0 : a < b;
 }
 
-void DirectoryList::setPath(const QString &folder)
+void DirectoryList::setPath(TextView folder)
 {
-    const QFileInfo info(folder);
+    const QString qtFolder = QStringView(folder).toString();
+    const QFileInfo info(qtFolder);
     if (!info.isDir() || !info.isReadable())
-        throw Error(QStringLiteral("Папка не найдена или недоступна: \"%1\"").arg(folder));
-    QStringList names = QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
-    std::sort(names.begin(), names.end(), folderNameComesBefore);
-    const QString prefix = withoutTrailingSeparator(folder) == QStringLiteral("/")
-                               ? QStringLiteral("/")
-                               : withoutTrailingSeparator(folder) + u'/';
+        throw Error(Text(u"Папка не найдена или недоступна: \"").append(folder).append(u"\""));
+    const QStringList names = QDir(qtFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
+    const Text bare = withoutTrailingSeparator(folder);
+    const Text prefix = bare == u"/" ? bare : bare + u'/';
     path_ = folder;
     paths_.clear();
     for (const QString &name : names)
-        paths_.append(prefix + name);
+        paths_.push_back(prefix + name.toStdU16String());
+    // One prefix for all: the paths sort as their names do.
+    std::sort(paths_.begin(), paths_.end(), folderNameComesBefore);
 }
 
 } // namespace forms

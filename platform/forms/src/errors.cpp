@@ -6,22 +6,24 @@
 namespace forms {
 namespace {
 
-QString describe(std::exception_ptr error)
+Text describe(std::exception_ptr error)
 {
     try {
         std::rethrow_exception(error);
     } catch (const std::exception &known) {
-        return QString::fromUtf8(known.what());
+        return textFromUtf8(known.what());
     } catch (...) {
-        return QStringLiteral("неизвестная ошибка");
+        return u"неизвестная ошибка";
     }
 }
 
 } // namespace
 
-Error::Error(const QString &message) : std::runtime_error(message.toStdString()) {}
+Error::Error(TextView message) : std::runtime_error(textToUtf8(message)) {}
 
-void reportUncaughtError(std::exception_ptr error, const QString &procedure)
+Error::Error(const std::string &utf8Message) : std::runtime_error(utf8Message) {}
+
+void reportUncaughtError(std::exception_ptr error, TextView procedure)
 {
     // A second error raised while the first report is on screen (a timer
     // tick, say) is dropped: the program ends once that box is closed.
@@ -29,13 +31,18 @@ void reportUncaughtError(std::exception_ptr error, const QString &procedure)
     if (reporting)
         return;
     reporting = true;
-    QString text = QStringLiteral("Непредвиденная ошибка");
-    if (!procedure.isEmpty())
-        text += QStringLiteral(" в ") + procedure;
-    text += QStringLiteral(":\n") + describe(error);
+    Text text = u"Непредвиденная ошибка";
+    if (!procedure.empty())
+        text.append(u" в ").append(procedure);
+    text.append(u":\n").append(describe(error));
     messageBox(text, MessageIcon::Critical);
     reporting = false;
     endProgram(UncaughtErrorExitStatus);
+}
+
+void reportUncaughtError(std::exception_ptr error, const char *procedure)
+{
+    reportUncaughtError(error, textFromUtf8(procedure));
 }
 
 } // namespace forms

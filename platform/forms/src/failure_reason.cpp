@@ -1,7 +1,5 @@
 #include "forms/failure_reason.h"
 
-#include <QFile>
-
 #include <cerrno>
 #include <cstring>
 
@@ -9,18 +7,20 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "forms/file_path.h"
+
 namespace forms {
 namespace {
 
 // The error that opening `file` for reading meets, 0 when it opens.
-int openingError(const QByteArray &file)
+int openingError(const char *file)
 {
     struct stat info {};
-    if (::stat(file.constData(), &info) != 0)
+    if (::stat(file, &info) != 0)
         return errno;
     if (S_ISDIR(info.st_mode))
         return EISDIR;
-    const int fd = ::open(file.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    const int fd = ::open(file, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return errno;
     ::close(fd);
@@ -29,39 +29,39 @@ int openingError(const QByteArray &file)
 
 } // namespace
 
-QString systemErrorReason(int error)
+Text systemErrorReason(int error)
 {
     switch (error) {
     case EACCES:
     case EPERM:
-        return QStringLiteral("нет прав доступа");
+        return u"нет прав доступа";
     case EROFS:
-        return QStringLiteral("диск доступен только для чтения");
+        return u"диск доступен только для чтения";
     case ENOSPC:
     case EDQUOT:
-        return QStringLiteral("на диске не хватает места");
+        return u"на диске не хватает места";
     case ENOENT:
-        return QStringLiteral("файл или папка не найдены");
+        return u"файл или папка не найдены";
     case EISDIR:
-        return QStringLiteral("на месте файла находится папка");
+        return u"на месте файла находится папка";
     case ENOTDIR:
     case EEXIST:
-        return QStringLiteral("на месте папки находится файл");
+        return u"на месте папки находится файл";
     default:
-        return QString::fromLocal8Bit(std::strerror(error));
+        return textFromUtf8(std::strerror(error));
     }
 }
 
-QString readingFailureReason(const QString &file)
+Text readingFailureReason(TextView file)
 {
-    const int error = openingError(QFile::encodeName(file));
-    return error != 0 ? systemErrorReason(error) : QString();
+    const int error = openingError(filePath(file).c_str());
+    return error != 0 ? systemErrorReason(error) : Text();
 }
 
-QString pictureFailureReason(const QString &file)
+Text pictureFailureReason(TextView file)
 {
-    const QString reason = readingFailureReason(file);
-    return reason.isEmpty() ? QStringLiteral("файл повреждён или не является рисунком") : reason;
+    Text reason = readingFailureReason(file);
+    return reason.empty() ? u"файл повреждён или не является рисунком" : reason;
 }
 
 } // namespace forms

@@ -25,10 +25,10 @@ bool appendToLog(const QString &logFile, const MessageBoxRecord &box)
     QFile file(logFile);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
         return false;
-    QString text = box.text;
+    QString text = QString::fromStdU16String(box.text);
     text.replace(u'\n', QStringLiteral("\\n"));
-    const QString line =
-        box.title + u'\t' + QLatin1String(iconName(box.icon)) + u'\t' + text + u'\n';
+    const QString line = QString::fromStdU16String(box.title) + u'\t' + QLatin1String(iconName(box.icon)) +
+                         u'\t' + text + u'\n';
     const QByteArray bytes = line.toUtf8();
     return file.write(bytes) == bytes.size();
 }
@@ -37,15 +37,16 @@ void showBox(const MessageBoxRecord &box)
 {
     QMessageBox dialog(box.icon == MessageIcon::Critical ? QMessageBox::Critical
                                                          : QMessageBox::NoIcon,
-                       box.title, box.text, QMessageBox::Ok);
+                       QString::fromStdU16String(box.title), QString::fromStdU16String(box.text),
+                       QMessageBox::Ok);
     dialog.exec();
 }
 
 } // namespace
 
-void messageBox(const QString &text, MessageIcon icon)
+void messageBox(TextView text, MessageIcon icon)
 {
-    const MessageBoxRecord box{programTitle(), text, icon};
+    const MessageBoxRecord box{programTitle(), Text(text), icon};
     if (installedHandler()) {
         installedHandler()(box);
         return;

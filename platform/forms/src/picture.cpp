@@ -7,7 +7,7 @@
 namespace forms {
 
 PictureError::PictureError(const QString &file, const QString &reason)
-    : Error(QStringLiteral("Не удалось загрузить рисунок \"%1\": %2").arg(file, reason))
+    : Error(QStringLiteral("Не удалось загрузить рисунок \"%1\": %2").arg(file, reason).toStdU16String())
 {
 }
 
@@ -16,7 +16,7 @@ QImage loadPicture(const QString &file)
     QImageReader reader(file);
     const QImage picture = reader.read();
     if (picture.isNull())
-        throw PictureError(file, pictureFailureReason(file));
+        throw PictureError(file, QString::fromStdU16String(pictureFailureReason(file.toStdU16String())));
     return picture.convertToFormat(QImage::Format_RGB32);
 }
 

@@ -7,9 +7,9 @@
 namespace forms {
 namespace {
 
-QString &folderOverride()
+Text &folderOverride()
 {
-    static QString folder;
+    static Text folder;
     return folder;
 }
 
@@ -21,29 +21,29 @@ EndProgramHandler &endHandler()
 
 } // namespace
 
-QString withoutTrailingSeparator(const QString &path)
+Text withoutTrailingSeparator(TextView path)
 {
-    qsizetype end = path.size();
-    while (end > 1 && path.at(end - 1) == u'/')
+    std::size_t end = path.size();
+    while (end > 1 && path[end - 1] == u'/')
         --end;
-    return path.left(end);
+    return Text(path.substr(0, end));
 }
 
-QString programFolder()
+Text programFolder()
 {
-    if (!folderOverride().isEmpty())
+    if (!folderOverride().empty())
         return folderOverride();
-    return withoutTrailingSeparator(QCoreApplication::applicationDirPath());
+    return withoutTrailingSeparator(QCoreApplication::applicationDirPath().toStdU16String());
 }
 
-void setProgramFolder(const QString &folder)
+void setProgramFolder(TextView folder)
 {
-    folderOverride() = folder.isEmpty() ? QString() : withoutTrailingSeparator(folder);
+    folderOverride() = folder.empty() ? Text() : withoutTrailingSeparator(folder);
 }
 
-QString programTitle()
+Text programTitle()
 {
-    return QCoreApplication::applicationName();
+    return QCoreApplication::applicationName().toStdU16String();
 }
 
 void endProgram(int status)

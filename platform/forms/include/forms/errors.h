@@ -3,17 +3,20 @@
 #ifndef PELLORY_FORMS_ERRORS_H
 #define PELLORY_FORMS_ERRORS_H
 
-#include <QString>
 #include <exception>
 #include <stdexcept>
+#include <string>
+
+#include "forms/text.h"
 
 namespace forms {
 
 // An error meant for the user's eyes: what() says what failed (UTF-8).
 class Error : public std::runtime_error {
 public:
-    explicit Error(const QString &message);
-    QString message() const { return QString::fromUtf8(what()); }
+    explicit Error(TextView message);
+    explicit Error(const std::string &utf8Message);
+    Text message() const { return textFromUtf8(what()); }
 };
 
 // Status the program ends with after an uncaught error.
@@ -22,7 +25,8 @@ inline constexpr int UncaughtErrorExitStatus = 1;
 // Shows a critical message box naming the error (and the event procedure it
 // escaped from, unless empty), then ends the program with
 // UncaughtErrorExitStatus through endProgram().
-void reportUncaughtError(std::exception_ptr error, const QString &procedure);
+void reportUncaughtError(std::exception_ptr error, TextView procedure);
+void reportUncaughtError(std::exception_ptr error, const char *procedure);
 
 // Runs an event procedure; an exception it lets out is reported as above.
 // The framework calls every event procedure it raises through this, and
@@ -33,7 +37,7 @@ void runGuarded(const char *procedure, Procedure &&run) noexcept
     try {
         run();
     } catch (...) {
-        reportUncaughtError(std::current_exception(), QString::fromUtf8(procedure));
+        reportUncaughtError(std::current_exception(), procedure);
     }
 }
 

@@ -3,22 +3,23 @@
 #ifndef PELLORY_FORMS_MESSAGE_BOX_H
 #define PELLORY_FORMS_MESSAGE_BOX_H
 
-#include <QString>
 #include <functional>
+
+#include "forms/text.h"
 
 namespace forms {
 
 enum class MessageIcon { None, Critical };
 
 struct MessageBoxRecord {
-    QString title; // always programTitle()
-    QString text;
+    Text title; // always programTitle()
+    Text text;
     MessageIcon icon;
 };
 
 // Shows text with an OK button (and the critical-stop icon if asked) under
 // the program's title; returns when the box is closed. Application-modal.
-void messageBox(const QString &text, MessageIcon icon = MessageIcon::None);
+void messageBox(TextView text, MessageIcon icon = MessageIcon::None);
 
 // Test seam. With a handler installed, messageBox() calls it with what it
 // would show and returns at once; nullptr goes back to real boxes. Without a

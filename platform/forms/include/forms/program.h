@@ -2,21 +2,22 @@
 #ifndef PELLORY_FORMS_PROGRAM_H
 #define PELLORY_FORMS_PROGRAM_H
 
-#include <QString>
 #include <functional>
+
+#include "forms/text.h"
 
 namespace forms {
 
 // The folder of the executable, without a trailing separator except for the
 // root "/". Tests may point it elsewhere with setProgramFolder.
-QString programFolder();
+Text programFolder();
 // Overrides programFolder() (tests); an empty text restores the executable's folder.
-void setProgramFolder(const QString &folder);
+void setProgramFolder(TextView folder);
 // `path` without its trailing separators, except that the root stays "/".
-QString withoutTrailingSeparator(const QString &path);
+Text withoutTrailingSeparator(TextView path);
 
-// The title message boxes carry: QCoreApplication::applicationName().
-QString programTitle();
+// The title message boxes carry: the name the application was started with.
+Text programTitle();
 
 // Ends the program at once with `status`, whatever windows are open; nothing
 // after the call runs. With a handler installed (tests), the handler is
