@@ -4,8 +4,6 @@
 #ifndef PELLORY_EVENT_CONNECTION_H
 #define PELLORY_EVENT_CONNECTION_H
 
-#include <QObject>
-
 #include "forms/errors.h"
 
 template <typename Window>
@@ -16,15 +14,8 @@ auto guardedProcedure(Window *window, const char *name, void (Window::*procedure
     };
 }
 
-template <typename Sender, typename Signal, typename Window>
-void connectProcedure(Sender *sender, Signal signal, Window *window, const char *name,
-                      void (Window::*procedure)())
-{
-    QObject::connect(sender, signal, window, guardedProcedure(window, name, procedure));
-}
-
-// For the framework's own event sources (timers, menu items): anything with
-// setHandler.
+// Every event source of the framework (controls, timers, menu items) has
+// one handler, set with setHandler.
 template <typename Source, typename Window>
 void connectProcedure(Source &source, Window *window, const char *name,
                       void (Window::*procedure)())

@@ -1,14 +1,10 @@
 #include "frm_main.h"
 
-#include <QIcon>
-#include <QImage>
-#include <QPixmap>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <utility>
 
 #include "event_connection.h"
 #include "forms/command_button.h"
+#include "forms/control.h"
 #include "forms/fonts.h"
 #include "forms/frame.h"
 #include "forms/multi_line_text_box.h"
@@ -29,44 +25,35 @@ std::array<ClassGraphicButton, sizeof...(Index)> unloadedButtons(SpriteLibrary &
     return {{(static_cast<void>(Index), ClassGraphicButton(library))...}};
 }
 
-QRect pixelBox(const layout::TwipsBox &box)
+forms::Rect pixelBox(const layout::TwipsBox &box)
 {
     return forms::twipsRect(box.left, box.top, box.width, box.height);
 }
 
-QFont containerFont()
-{
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(layout::ContainerFontPoints);
-    return font;
-}
+const forms::Font ContainerFont{u"MS Sans Serif", layout::ContainerFontPoints, false};
 
 // A borderless container and the larger picture button it clips.
-std::pair<forms::Frame *, forms::CommandButton *> clippedButton(QWidget *client,
+std::pair<forms::Frame *, forms::CommandButton *> clippedButton(forms::Control *client,
                                                                 const layout::ClippedButton &box)
 {
     auto *frame = new forms::Frame(client);
-    frame->setGeometry(pixelBox(box.container));
-    frame->setFont(containerFont());
+    forms::setBounds(*frame, pixelBox(box.container));
+    forms::setFont(*frame, ContainerFont);
     auto *button = new forms::CommandButton(frame);
-    button->setGeometry(pixelBox(box.button));
+    forms::setBounds(*button, pixelBox(box.button));
     return {frame, button};
 }
 
 } // namespace
 
-frmMain::frmMain(QWidget *parent)
-    : forms::Form(parent), Timer1(*this, "Timer1"), programFolder_(forms::programFolder()),
+frmMain::frmMain()
+    : Timer1(*this, "Timer1"), programFolder_(forms::programFolder()),
       spriteLibrary_(programFolder_),
       Buttons(unloadedButtons(spriteLibrary_, std::make_index_sequence<ButtonCount>()))
 {
-    setWindowTitle(QString::fromUtf8(layout::Caption));
-    // Read as PNG outright, not through the icon engines, which look for
-    // plugins first and cost the start a library load.
-    const QString icon = QString::fromStdU16String(iconFile(programFolder_));
-    setWindowIcon(QIcon(QPixmap::fromImage(QImage(icon, "PNG"))));
-    setFont(forms::programFont(layout::WindowFontPoints, true));
+    setCaption(forms::textFromUtf8(layout::Caption));
+    setIconFile(iconFile(programFolder_));
+    forms::setFont(*this, forms::programFont(layout::WindowFontPoints, true));
     setClientSize(forms::twipsToPixels(layout::ClientWidthTwips),
                   forms::twipsToPixels(layout::ClientHeightTwips));
     createControls();
@@ -82,23 +69,23 @@ void frmMain::createControls()
 {
     Timer1.setInterval(layout::TimerIntervalMs);
 
-    QWidget *area = client();
+    forms::Control *area = client();
     std::tie(fRnd, cmdRnd) = clippedButton(area, layout::Random);
     std::tie(fSend, cmdSend) = clippedButton(area, layout::Send);
 
     txtSmsN = new forms::SingleLineTextBox(area);
-    txtSmsN->setGeometry(pixelBox(layout::NumberBox));
+    forms::setBounds(*txtSmsN, pixelBox(layout::NumberBox));
     txtSmsN->setBackgroundColor(forms::colorFromBgr(layout::NumberBoxBackground));
-    txtSmsN->setText(QString::fromLatin1(layout::NumberBoxInitialText));
-    txtSmsN->setAlignment(Qt::AlignCenter);
+    txtSmsN->setText(forms::textFromUtf8(layout::NumberBoxInitialText));
+    txtSmsN->setCentred(true);
     txtSmsN->setMaxTypedLength(layout::NumberBoxMaxTypedLength);
-    txtSmsN->setFont(forms::programFont(layout::NumberBoxFontPoints));
+    forms::setFont(*txtSmsN, forms::programFont(layout::NumberBoxFontPoints));
 
     std::tie(fRight, cmdRight) = clippedButton(area, layout::Next);
     std::tie(fLeft, cmdLeft) = clippedButton(area, layout::Previous);
 
     txtSMS = new forms::MultiLineTextBox(area);
-    txtSMS->setGeometry(pixelBox(layout::MessageArea));
+    forms::setBounds(*txtSMS, pixelBox(layout::MessageArea));
     txtSMS->setBackgroundColor(forms::colorFromBgr(layout::MessageAreaBackground));
     txtSMS->setTextColor(forms::colorFromBgr(layout::MessageAreaText));
     txtSMS->setFooterFont(forms::programFont(layout::LengthMeterFontPoints));
@@ -110,8 +97,8 @@ void frmMain::createControls()
 void frmMain::setTabOrderByIndex()
 {
     setTabIndices({
-        {layout::MessageAreaTabIndex, txtSMS->editor()}, {layout::Previous.buttonTabIndex, cmdLeft},
-        {layout::Next.buttonTabIndex, cmdRight},         {layout::NumberBoxTabIndex, txtSmsN->editor()},
+        {layout::MessageAreaTabIndex, txtSMS}, {layout::Previous.buttonTabIndex, cmdLeft},
+        {layout::Next.buttonTabIndex, cmdRight}, {layout::NumberBoxTabIndex, txtSmsN},
         {layout::Send.buttonTabIndex, cmdSend},          {layout::Random.buttonTabIndex, cmdRnd},
     });
 }
@@ -122,12 +109,12 @@ void frmMain::setTabOrderByIndex()
 void frmMain::connectEvents()
 {
     connectProcedure(Timer1, this, PROCEDURE(Timer1_Timer));
-    connectProcedure(txtSmsN, &forms::TextBox::Change, this, PROCEDURE(txtSmsN_Change));
-    connectProcedure(txtSMS, &forms::TextBox::Change, this, PROCEDURE(txtSMS_Change));
-    connectProcedure(cmdLeft, &QPushButton::clicked, this, PROCEDURE(cmdLeft_Click));
-    connectProcedure(cmdRight, &QPushButton::clicked, this, PROCEDURE(cmdRight_Click));
-    connectProcedure(cmdRnd, &QPushButton::clicked, this, PROCEDURE(cmdRnd_Click));
-    connectProcedure(cmdSend, &QPushButton::clicked, this, PROCEDURE(cmdSend_Click));
+    connectProcedure(*txtSmsN, this, PROCEDURE(txtSmsN_Change));
+    connectProcedure(*txtSMS, this, PROCEDURE(txtSMS_Change));
+    connectProcedure(*cmdLeft, this, PROCEDURE(cmdLeft_Click));
+    connectProcedure(*cmdRight, this, PROCEDURE(cmdRight_Click));
+    connectProcedure(*cmdRnd, this, PROCEDURE(cmdRnd_Click));
+    connectProcedure(*cmdSend, this, PROCEDURE(cmdSend_Click));
 
 #define MENU_ITEM(name) connectProcedure(*menu.name, this, PROCEDURE(name##_Click))
     MENU_ITEM(mnuExit);

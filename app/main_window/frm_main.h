@@ -4,7 +4,6 @@
 #ifndef PELLORY_FRM_MAIN_H
 #define PELLORY_FRM_MAIN_H
 
-#include <QString>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -28,12 +27,11 @@ class SingleLineTextBox;
 } // namespace forms
 
 class frmMain : public forms::Form {
-    Q_OBJECT
 public:
     static constexpr int ButtonCount = main_window_layout::CategoryButtonCount;
 
     // Builds the window and its controls; the program folder is read now.
-    explicit frmMain(QWidget *parent = nullptr);
+    frmMain();
     ~frmMain() override;
 
     // ---- State, read-only from outside ----
@@ -95,7 +93,7 @@ public:
 
 protected:
     // Closing the main window ends the program, also while the chooser is open.
-    void closeEvent(QCloseEvent *event) override;
+    void Form_Unload() override;
 
 private:
     void createControls();
@@ -112,9 +110,9 @@ private:
 
     // Browsing.
     void ShowCurrentSms();
-    void showNumberAndMessage(const QString &number);
-    void showEmptyCategory(const QString &text);
-    QString filteredMessage(std::int32_t index) const;
+    void showNumberAndMessage(forms::TextView number);
+    void showEmptyCategory(forms::TextView text);
+    forms::Text filteredMessage(std::int32_t index) const;
 
     // Pointer routing.
     int hitButton(float x, float y);

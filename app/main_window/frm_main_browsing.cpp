@@ -8,7 +8,7 @@
 #include "frm_main.h"
 
 #include <algorithm>
-#include <string_view>
+#include <string>
 
 #include "ReadTypedNumber.h"
 #include "SmsLength.h"
@@ -17,32 +17,33 @@
 
 namespace {
 
-const QString Greeting = QStringLiteral("Приятного общения вам и вашим друзьям.");
-const QString NoMessages = QStringLiteral("Нет сообщений");
+constexpr forms::TextView Greeting = u"Приятного общения вам и вашим друзьям.";
+constexpr forms::TextView NoMessages = u"Нет сообщений";
 // Previous writes the first number with a blank before the digit.
-const QString FirstNumberFromPrevious = QStringLiteral(" 1");
+constexpr forms::TextView FirstNumberFromPrevious = u" 1";
 
-std::u16string_view textView(const QString &text)
+forms::Text numberText(std::int32_t number)
 {
-    return {reinterpret_cast<const char16_t *>(text.utf16()), static_cast<std::size_t>(text.size())};
+    const std::string digits = std::to_string(number);
+    return forms::Text(digits.begin(), digits.end());
 }
 
 } // namespace
 
-QString frmMain::filteredMessage(std::int32_t index) const
+forms::Text frmMain::filteredMessage(std::int32_t index) const
 {
-    return QString::fromStdU16String(MessageStore.GetFiltredMessage(index));
+    return MessageStore.GetFiltredMessage(index);
 }
 
-void frmMain::showNumberAndMessage(const QString &number)
+void frmMain::showNumberAndMessage(forms::TextView number)
 {
     txtSmsN->setText(number);
     txtSMS->setText(filteredMessage(CurrentSmsN - 1));
 }
 
-void frmMain::showEmptyCategory(const QString &text)
+void frmMain::showEmptyCategory(forms::TextView text)
 {
-    txtSmsN->setText(QString());
+    txtSmsN->setText(u"");
     txtSMS->setText(text);
 }
 
@@ -53,7 +54,7 @@ void frmMain::cmdLeft_Click()
         return showEmptyCategory(NoMessages);
     if (CurrentSmsN > 1) {
         --CurrentSmsN;
-        showNumberAndMessage(QString::number(CurrentSmsN));
+        showNumberAndMessage(numberText(CurrentSmsN));
     } else {
         CurrentSmsN = 1;
         showNumberAndMessage(FirstNumberFromPrevious);
@@ -67,7 +68,7 @@ void frmMain::cmdRight_Click()
     if (count == 0)
         return showEmptyCategory(Greeting);
     CurrentSmsN = CurrentSmsN < count ? CurrentSmsN + 1 : count;
-    showNumberAndMessage(QString::number(CurrentSmsN));
+    showNumberAndMessage(numberText(CurrentSmsN));
 }
 
 void frmMain::cmdRnd_Click()
@@ -78,8 +79,8 @@ void frmMain::cmdRnd_Click()
     if (!MessageStore.GetFiltredRandomMessage(index, message))
         return showEmptyCategory(Greeting);
     CurrentSmsN = index + 1;
-    txtSmsN->setText(QString::number(CurrentSmsN));
-    txtSMS->setText(QString::fromStdU16String(message));
+    txtSmsN->setText(numberText(CurrentSmsN));
+    txtSMS->setText(message);
 }
 
 void frmMain::txtSmsN_Change()
@@ -88,13 +89,13 @@ void frmMain::txtSmsN_Change()
     const std::int32_t count = MessageStore.GetCountFiltredMessage();
     if (count == 0)
         return showEmptyCategory(Greeting);
-    const std::int32_t n = ReadTypedNumber(textView(txtSmsN->text()));
+    const std::int32_t n = ReadTypedNumber(txtSmsN->text());
     if (n >= 1 && n <= count) {
         CurrentSmsN = n; // the box keeps the text as typed: 007 stays 007
         txtSMS->setText(filteredMessage(n - 1));
     } else {
         CurrentSmsN = n <= 0 ? 0 : count;
-        txtSMS->setText(QString());
+        txtSMS->setText(u"");
     }
 }
 
@@ -108,12 +109,12 @@ void frmMain::ShowCurrentSms()
     if (count == 0)
         return showEmptyCategory(Greeting);
     CurrentSmsN = std::clamp(CurrentSmsN, 1, count);
-    showNumberAndMessage(QString::number(CurrentSmsN));
+    showNumberAndMessage(numberText(CurrentSmsN));
 }
 
 // The length meter follows every change of the message area, by the program
 // or by the user editing the text before copying it.
 void frmMain::txtSMS_Change()
 {
-    txtSMS->setFooterText(QString::fromStdU16String(SmsMeterText(MeasureSms(textView(txtSMS->text())))));
+    txtSMS->setFooterText(SmsMeterText(MeasureSms(txtSMS->text())));
 }

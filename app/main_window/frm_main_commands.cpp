@@ -4,8 +4,6 @@
 #include "forms/program.h"
 #include "frm_skin.h"
 
-#include <QCloseEvent>
-
 void frmMain::startShell(ShellTarget target)
 {
     startShellTarget(hWnd(), shellTargetText(target, programFolder_));
@@ -29,11 +27,8 @@ void frmMain::mnuSkins_Click() { frmSkin::showSingle(programFolder_); }
 
 void frmMain::mnuExit_Click() { forms::endProgram(0); }
 
-void frmMain::closeEvent(QCloseEvent *event)
+void frmMain::Form_Unload()
 {
-    forms::Form::closeEvent(event);
-    if (!event->isAccepted())
-        return;
     // The chooser has no owner, so it alone would keep the program running.
     if (frmSkin *chooser = frmSkin::openInstance())
         chooser->close();

@@ -15,27 +15,26 @@ namespace {
 constexpr const char *CategoryKeys[frmMain::ButtonCount] = {"Alt+1", "Alt+2", "Alt+3",
                                                             "Alt+4", "Alt+5", "Alt+6"};
 
-QString categoryName(int index)
+forms::Text categoryName(int index)
 {
-    const std::string_view name = categories::Names[static_cast<std::size_t>(index)];
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    return forms::textFromUtf8(categories::Names[static_cast<std::size_t>(index)]);
 }
 
 } // namespace
 
 void frmMain::describeControls()
 {
-    const std::pair<QWidget *, forms::ControlDescription> described[] = {
-        {cmdLeft, {QStringLiteral("Предыдущее"), QStringLiteral("Предыдущее сообщение (Alt+Влево)")}},
-        {cmdRight, {QStringLiteral("Следующее"), QStringLiteral("Следующее сообщение (Alt+Вправо)")}},
-        {cmdRnd, {QStringLiteral("Случайное"), QStringLiteral("Случайное сообщение (Ctrl+R)")}},
-        {cmdSend, {QStringLiteral("Отправить"), QStringLiteral("Отправить сообщение")}},
+    const std::pair<forms::Control *, forms::ControlDescription> described[] = {
+        {cmdLeft, {u"Предыдущее", u"Предыдущее сообщение (Alt+Влево)"}},
+        {cmdRight, {u"Следующее", u"Следующее сообщение (Alt+Вправо)"}},
+        {cmdRnd, {u"Случайное", u"Случайное сообщение (Ctrl+R)"}},
+        {cmdSend, {u"Отправить", u"Отправить сообщение"}},
         {txtSmsN,
-         {QStringLiteral("Номер сообщения"),
-          QStringLiteral("Номер показанного сообщения; введите число, чтобы перейти к нему (F6)")}},
+         {u"Номер сообщения",
+          u"Номер показанного сообщения; введите число, чтобы перейти к нему (F6)"}},
         {txtSMS,
-         {QStringLiteral("Сообщение"),
-          QStringLiteral("Текст сообщения; Ctrl+C без выделения копирует его целиком"), false}},
+         {u"Сообщение",
+          u"Текст сообщения; Ctrl+C без выделения копирует его целиком", false}},
     };
     for (const auto &[control, description] : described)
         forms::describeControl(control, description);
@@ -67,12 +66,10 @@ forms::DrawnButton frmMain::drawnButton(int index) const
 {
     const ClassGraphicButton &button = Buttons.at(static_cast<std::size_t>(index));
     const SpriteSize size = button.spriteSize();
-    const QString name = categoryName(index);
-    return {name,
-            QStringLiteral("Только сообщения категории «%1»; повторное нажатие показывает все")
-                .arg(name),
-            QString::fromLatin1(CategoryKeys[index]),
-            QRect(button.PosX(), button.PosY(), size.width, size.height), button.Selected()};
+    const forms::Text name = categoryName(index);
+    return {name, u"Только сообщения категории «" + name + u"»; повторное нажатие показывает все",
+            forms::textFromUtf8(CategoryKeys[index]),
+            forms::Rect{button.PosX(), button.PosY(), size.width, size.height}, button.Selected()};
 }
 
 void frmMain::pressDrawnButton(int index)

@@ -1,7 +1,6 @@
 // Form_Load: everything the window needs before the user first sees it.
 #include "frm_main.h"
 
-
 #include "MessageDatabaseReader.h"
 #include "RandomGenerator.h"
 #include "forms/command_button.h"
@@ -30,7 +29,7 @@ void frmMain::Form_Load()
     SelectedButton = -1;
     // The store is still empty: the nested change handling leaves the box
     // empty and puts the greeting into the message area.
-    txtSmsN->setText(QString());
+    txtSmsN->setText(u"");
     const ProgramPlaces places = ProgramPlaces::of(programFolder_);
     const forms::Text skinName = readSkinName(places);
     if (!createButtons()) {
@@ -58,7 +57,7 @@ bool frmMain::createButtons()
 void frmMain::setSkinPictures(const ProgramPlaces &places, forms::TextView skinName)
 {
     const auto picture = [&](forms::TextView file) {
-        return forms::loadPicture(QString::fromStdU16String(skinPicture(places, skinName, file)));
+        return forms::loadPicture(skinPicture(places, skinName, file));
     };
     setPicture(picture(u"background.jpg"));
     const std::pair<forms::CommandButton *, forms::TextView> faces[] = {

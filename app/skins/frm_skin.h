@@ -8,8 +8,8 @@
 // frmSkin::showSingle(); closing it ("Отмена", the close box or after
 // "Выбрать") destroys it, and the next showSingle() loads a fresh one.
 //
-// Its controls carry their design names as object names (lstSkins, shpPic,
-// imgShot, cmdSelect, cmdExit), so tests can find them with findChild.
+// Its controls carry their design names (lstSkins, shpPic, imgShot,
+// cmdSelect, cmdExit), so tests and tools can find them.
 #pragma once
 
 #include "forms/directory_list.h"
@@ -24,7 +24,6 @@ class Shape;
 } // namespace forms
 
 class frmSkin : public forms::Form {
-    Q_OBJECT
 public:
     // Shows the one chooser. When none is open it creates it, which lists the
     // skin folders afresh (Form_Load); when one is open it only raises and
@@ -34,9 +33,11 @@ public:
     // The open chooser, or nullptr when none is open.
     static frmSkin *openInstance();
 
+    ~frmSkin() override;
+
 protected:
     void Form_Load() override;
-    void closeEvent(QCloseEvent *event) override;
+    void Form_Unload() override;
 
 private:
     explicit frmSkin(forms::TextView programFolder);
@@ -44,7 +45,6 @@ private:
     void createControls();
     // Accessible names, descriptions and tooltips.
     void describeControls();
-    void centreOnScreen();
 
     void lstSkins_Click();
     void cmdSelect_Click();

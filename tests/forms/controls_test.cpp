@@ -23,14 +23,14 @@ TEST(ListBox, NothingIsHighlightedAfterFillingAndClickFollowsTheHighlight)
 {
     forms::ListBox list;
     QStringList clicked;
-    QObject::connect(&list, &forms::ListBox::Click, [&] { clicked << list.highlightedText(); });
-    for (const char *name : {"Blue", "Classic", "Winter"})
-        list.addItem(QString::fromLatin1(name));
+    list.setHandler([&] { clicked << QString::fromStdU16String(list.highlightedText()); });
+    for (const char16_t *name : {u"Blue", u"Classic", u"Winter"})
+        list.addEntry(name);
     list.resize(120, 120);
     list.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
     list.setFocus();
-    EXPECT_EQ(list.highlightedText(), QString());
+    EXPECT_EQ(list.highlightedText(), u"");
 
     list.setCurrentRow(1);
     QTest::keyClick(list.viewport(), Qt::Key_Down);
@@ -41,14 +41,14 @@ TEST(ListBox, NothingIsHighlightedAfterFillingAndClickFollowsTheHighlight)
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(5, 115));
     const QRect winter = list.visualItemRect(list.item(2));
     QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier, winter.center());
-    EXPECT_EQ(list.highlightedText(), QStringLiteral("Winter"));
+    EXPECT_EQ(list.highlightedText(), u"Winter");
 
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
                       list.visualItemRect(list.item(0)).center());
     EXPECT_EQ(clicked, (QStringList{"Classic", "Winter", "Blue"}));
 
     list.clear();
-    EXPECT_EQ(list.highlightedText(), QString());
+    EXPECT_EQ(list.highlightedText(), u"");
 }
 
 TEST(CommandButton, FacePictureIsCentredAndTheFrameCutsTheButtonsEdges)
@@ -90,7 +90,7 @@ TEST(Shape, DrawsItsBorderInsideItsBounds)
     parent.setAutoFillBackground(true);
     auto *shape = new forms::Shape(&parent);
     shape->setGeometry(5, 5, 30, 20);
-    shape->setBorderColor(QColor(0xC0, 0xC0, 0xFF));
+    shape->setBorderColor(forms::Color{0xC0, 0xC0, 0xFF});
     shape->setBorderWidth(5);
     const QImage shown = parent.grab().toImage();
     const QColor border(0xC0, 0xC0, 0xFF);

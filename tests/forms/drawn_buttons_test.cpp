@@ -18,9 +18,10 @@ public:
     int drawnButtonCount() const override { return 2; }
     forms::DrawnButton drawnButton(int index) const override
     {
-        return {index == 0 ? QStringLiteral("Первая") : QStringLiteral("Вторая"),
-                QStringLiteral("описание %1").arg(index), QStringLiteral("Alt+%1").arg(index + 1),
-                QRect(10, 10 + 30 * index, 20, 20), index == checkedIndex};
+        const char16_t digit = static_cast<char16_t>(u'0' + index);
+        return {index == 0 ? u"Первая" : u"Вторая", forms::Text(u"описание ") + digit,
+                forms::Text(u"Alt+") + static_cast<char16_t>(digit + 1),
+                forms::Rect{10, 10 + 30 * index, 20, 20}, index == checkedIndex};
     }
     void pressDrawnButton(int index) override { presses.push_back(index); }
 
@@ -31,7 +32,7 @@ public:
 TEST(DrawnButtons, AreCheckablePushButtonsAmongTheClientAreasChildren)
 {
     TwoDrawnButtons form;
-    new forms::CommandButton(QStringLiteral("OK"), form.client());
+    new forms::CommandButton(u"OK", form.client());
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     QAccessibleInterface *area = QAccessible::queryAccessibleInterface(form.client());
@@ -45,8 +46,8 @@ TEST(DrawnButtons, AreCheckablePushButtonsAmongTheClientAreasChildren)
         ASSERT_NE(button, nullptr);
         const QRect box(form.client()->mapToGlobal(QPoint(10, 10 + 30 * k)), QSize(20, 20));
         EXPECT_EQ(button->role(), QAccessible::Button);
-        EXPECT_EQ(button->text(QAccessible::Name), form.drawnButton(k).name);
-        EXPECT_EQ(button->text(QAccessible::Description), form.drawnButton(k).description);
+        EXPECT_EQ(button->text(QAccessible::Name).toStdU16String(), form.drawnButton(k).name);
+        EXPECT_EQ(button->text(QAccessible::Description).toStdU16String(), form.drawnButton(k).description);
         EXPECT_EQ(button->rect(), box);
         EXPECT_TRUE(button->state().checkable);
         EXPECT_EQ(bool(button->state().checked), k == 1);
@@ -57,7 +58,7 @@ TEST(DrawnButtons, AreCheckablePushButtonsAmongTheClientAreasChildren)
         QAccessibleActionInterface *actions = button->actionInterface();
         ASSERT_NE(actions, nullptr);
         EXPECT_EQ(actions->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
-                  QStringList{form.drawnButton(k).keys});
+                  QStringList{QString::fromStdU16String(form.drawnButton(k).keys)});
         actions->doAction(QAccessibleActionInterface::pressAction());
     }
     EXPECT_EQ(form.presses, (std::vector<int>{0, 1}));

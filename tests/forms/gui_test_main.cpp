@@ -8,7 +8,7 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    forms::Application application(argc, argv, QStringLiteral("Pellory"));
+    forms::Application application(argc, argv, u"Pellory");
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

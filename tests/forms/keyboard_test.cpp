@@ -39,7 +39,7 @@ TEST_P(MessageAreaKeys, MoveTheFocusTypeATabOrCopy)
     form.setTabIndices({{0, before->editor()}, {1, area->editor()}, {2, after->editor()}});
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    area->setText(QStringLiteral("Привет всем"));
+    area->setText(u"Привет всем");
     area->editor()->setFocus();
     if (c.selectFirstWord) {
         QTextCursor cursor = area->editor()->textCursor();
@@ -53,7 +53,7 @@ TEST_P(MessageAreaKeys, MoveTheFocusTypeATabOrCopy)
 
     QTest::keyClick(area->editor(), c.key, c.modifiers);
 
-    EXPECT_EQ(area->text(), c.text);
+    EXPECT_EQ(QString::fromStdU16String(area->text()), c.text);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), c.clipboard);
     QWidget *const expectedFocus[] = {before->editor(), area->editor(), after->editor()};
     EXPECT_EQ(form.focusWidget(), expectedFocus[c.focusStep + 1]);
@@ -101,7 +101,7 @@ TEST(CommandButton, EnterAndSpaceClickIt)
                  {Qt::Key_Return, Qt::ControlModifier, 0},
                  {Qt::Key_A, Qt::NoModifier, 0}};
     for (const auto &c : cases) {
-        forms::CommandButton button(QStringLiteral("OK"));
+        forms::CommandButton button(u"OK");
         int clicks = 0;
         QObject::connect(&button, &QPushButton::clicked, [&] { ++clicks; });
         QTest::keyClick(&button, c.key, c.modifiers);
@@ -122,7 +122,7 @@ TEST(ListBox, NothingIsCurrentUntilTheFirstKeyHighlightsAnEnd)
         auto *list = new forms::ListBox(form.client());
         list->setGeometry(0, 0, 120, 120);
         for (const char *name : {"Blue", "Classic", "Winter"})
-            list->addItem(QString::fromLatin1(name));
+            list->addEntry(forms::textFromUtf8(name));
         form.setTabIndices({{1, list}});
         form.show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
@@ -130,7 +130,7 @@ TEST(ListBox, NothingIsCurrentUntilTheFirstKeyHighlightsAnEnd)
         // No current entry: no focus band drawn on an entry that is not highlighted.
         EXPECT_EQ(list->currentRow(), -1);
         QTest::keyClick(list->viewport(), c.key);
-        EXPECT_EQ(list->highlightedText(), QString::fromLatin1(c.highlighted)) << "key " << c.key;
+        EXPECT_EQ(list->highlightedText(), forms::textFromUtf8(c.highlighted)) << "key " << c.key;
     }
 }
 

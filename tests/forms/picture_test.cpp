@@ -17,7 +17,7 @@ TEST(LoadPicture, LoadsAJpegAsA32BitPictureOfItsOwnSize)
     source.fill(QColor(0, 0, 255));
     ASSERT_TRUE(source.save(file, "JPEG"));
 
-    const QImage picture = forms::loadPicture(file);
+    const QImage picture = forms::loadPicture(file.toStdU16String());
     EXPECT_EQ(picture.size(), QSize(220, 165));
     EXPECT_EQ(picture.format(), QImage::Format_RGB32);
     const QColor centre = picture.pixelColor(110, 80);
@@ -45,7 +45,7 @@ TEST(LoadPicture, MissingEmptyOrForeignFilesRaiseAnErrorNamingTheFile)
     for (const QString &file :
          {dir.filePath(QStringLiteral("missing.jpg")), empty, text, truncated, dir.path()}) {
         try {
-            forms::loadPicture(file);
+            forms::loadPicture(file.toStdU16String());
             ADD_FAILURE() << "no error for " << file.toStdString();
         } catch (const forms::PictureError &error) {
             EXPECT_NE(error.message().find(file.toStdU16String()), forms::Text::npos) << error.what();

@@ -23,14 +23,14 @@ TEST(Units, TwipsBecomeTheNearestPixel)
     };
     for (const auto &[twips, pixels] : cases)
         EXPECT_EQ(forms::twipsToPixels(twips), pixels) << twips << " twips";
-    EXPECT_EQ(forms::twipsRect(1080, 840, 4575, 1695), QRect(72, 56, 305, 113));
+    EXPECT_EQ(forms::twipsRect(1080, 840, 4575, 1695), (forms::Rect{72, 56, 305, 113}));
 }
 
 TEST(Units, LayoutColoursAreStoredBlueGreenRed)
 {
-    EXPECT_EQ(forms::colorFromBgr(0x00FF8080), QColor(128, 128, 255));
-    EXPECT_EQ(forms::colorFromBgr(0x00FF0000), QColor(0, 0, 255));
-    EXPECT_EQ(forms::colorFromBgr(0x00FFC0C0), QColor(192, 192, 255));
+    EXPECT_EQ(forms::colorFromBgr(0x00FF8080), (forms::Color{128, 128, 255}));
+    EXPECT_EQ(forms::colorFromBgr(0x00FF0000), (forms::Color{0, 0, 255}));
+    EXPECT_EQ(forms::colorFromBgr(0x00FFC0C0), (forms::Color{192, 192, 255}));
 }
 
 TEST(ProgramFolder, HasNoTrailingSeparatorExceptAtTheRoot)

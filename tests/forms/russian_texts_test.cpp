@@ -85,7 +85,7 @@ TEST_P(PictureReason, NamesWhatKeepsThePictureFromBeingRead)
     QTemporaryDir folder;
     const QString file = GetParam().prepare(folder);
     try {
-        forms::loadPicture(file);
+        forms::loadPicture(file.toStdU16String());
         ADD_FAILURE() << "loaded";
     } catch (const forms::PictureError &error) {
         EXPECT_EQ(error.message(), QStringLiteral("Не удалось загрузить рисунок \"%1\": %2")

@@ -23,7 +23,7 @@ protected:
 
     void record()
     {
-        QObject::connect(&box, &forms::TextBox::Change, [this] { seen << box.text(); });
+        box.setHandler([this] { seen << QString::fromStdU16String(box.text()); });
     }
 };
 
@@ -33,43 +33,43 @@ TYPED_TEST_SUITE(TextBoxChange, BoxKinds);
 TYPED_TEST(TextBoxChange, RunsInsideEveryWriteThatChangesTheText)
 {
     this->record();
-    this->box.setText(QStringLiteral("1"));
+    this->box.setText(u"1");
     EXPECT_EQ(this->seen, QStringList{QStringLiteral("1")});
-    this->box.setText(QStringLiteral("1"));
-    this->box.setText(QStringLiteral(""));
-    this->box.setText(QStringLiteral(""));
+    this->box.setText(u"1");
+    this->box.setText(u"");
+    this->box.setText(u"");
     EXPECT_EQ(this->seen, (QStringList{QStringLiteral("1"), QString()}));
 }
 
 TYPED_TEST(TextBoxChange, WritesFromInsideTheHandlerNestAndFinishFirst)
 {
     QStringList log;
-    QObject::connect(&this->box, &forms::TextBox::Change, [&] {
-        const QString text = this->box.text();
+    this->box.setHandler([&] {
+        const QString text = QString::fromStdU16String(this->box.text());
         log << QStringLiteral("enter ") + text;
         if (text == QStringLiteral("10000"))
-            this->box.setText(QStringLiteral("9999"));
+            this->box.setText(u"9999");
         if (text == QStringLiteral("9999"))
-            this->box.setText(QStringLiteral("9999")); // same text: no further Change
+            this->box.setText(u"9999"); // same text: no further Change
         log << QStringLiteral("leave ") + text;
     });
-    this->box.setText(QStringLiteral("10000"));
+    this->box.setText(u"10000");
     log << QStringLiteral("returned");
     EXPECT_EQ(log,
               (QStringList{"enter 10000", "enter 9999", "leave 9999", "leave 10000", "returned"}));
-    EXPECT_EQ(this->box.text(), QStringLiteral("9999"));
+    EXPECT_EQ(this->box.text(), u"9999");
 }
 
 TEST(SingleLineTextBox, EditorShowsWhatCodeWroteAndTypingRaisesChange)
 {
     forms::SingleLineTextBox box;
     int changes = 0;
-    QObject::connect(&box, &forms::TextBox::Change, [&] { ++changes; });
-    box.setText(QStringLiteral("12"));
+    box.setHandler([&] { ++changes; });
+    box.setText(u"12");
     EXPECT_EQ(box.editor()->text(), QStringLiteral("12"));
     box.editor()->setCursorPosition(2);
     QTest::keyClicks(box.editor(), QStringLiteral("34"));
-    EXPECT_EQ(box.text(), QStringLiteral("1234"));
+    EXPECT_EQ(box.text(), u"1234");
     EXPECT_EQ(changes, 3);
 }
 
@@ -78,7 +78,7 @@ protected:
     void SetUp() override
     {
         box.setMaxTypedLength(4);
-        QObject::connect(&box, &forms::TextBox::Change, [this] { seen << box.text(); });
+        box.setHandler([this] { seen << QString::fromStdU16String(box.text()); });
     }
 
     void typeAtEnd(const QString &keys)
@@ -100,8 +100,8 @@ protected:
 
 TEST_F(TypedLimit, CodeMayWriteLongerTexts)
 {
-    box.setText(QStringLiteral("10000"));
-    EXPECT_EQ(box.text(), QStringLiteral("10000"));
+    box.setText(u"10000");
+    EXPECT_EQ(box.text(), u"10000");
     EXPECT_EQ(box.editor()->text(), QStringLiteral("10000"));
     EXPECT_EQ(seen, QStringList{QStringLiteral("10000")});
 }
@@ -109,33 +109,33 @@ TEST_F(TypedLimit, CodeMayWriteLongerTexts)
 TEST_F(TypedLimit, TypingStopsAtTheLimit)
 {
     typeAtEnd(QStringLiteral("12345"));
-    EXPECT_EQ(box.text(), QStringLiteral("1234"));
+    EXPECT_EQ(box.text(), u"1234");
     EXPECT_EQ(seen, (QStringList{"1", "12", "123", "1234"}));
 }
 
 TEST_F(TypedLimit, TypingIntoALongerCodeWrittenTextAddsNothing)
 {
-    box.setText(QStringLiteral("10000"));
+    box.setText(u"10000");
     seen.clear();
     typeAtEnd(QStringLiteral("7"));
-    EXPECT_EQ(box.text(), QStringLiteral("10000"));
+    EXPECT_EQ(box.text(), u"10000");
     EXPECT_TRUE(seen.isEmpty());
 }
 
 TEST_F(TypedLimit, TypingOverASelectionReplacesIt)
 {
-    box.setText(QStringLiteral("1234"));
+    box.setText(u"1234");
     box.editor()->selectAll();
     QTest::keyClicks(box.editor(), QStringLiteral("9"));
-    EXPECT_EQ(box.text(), QStringLiteral("9"));
+    EXPECT_EQ(box.text(), u"9");
 }
 
 TEST_F(TypedLimit, DeletingStillWorksBeyondTheLimit)
 {
-    box.setText(QStringLiteral("10000"));
+    box.setText(u"10000");
     box.editor()->setCursorPosition(5);
     QTest::keyClick(box.editor(), Qt::Key_Backspace);
-    EXPECT_EQ(box.text(), QStringLiteral("1000"));
+    EXPECT_EQ(box.text(), u"1000");
 }
 
 TEST_F(TypedLimit, PastesAreCutToWhatFits)
@@ -150,9 +150,9 @@ TEST_F(TypedLimit, PastesAreCutToWhatFits)
         {"10000", "5", "10000"}, {"1", "23", "123"},
     };
     for (const Case &c : cases) {
-        box.setText(QString::fromLatin1(c.before));
+        box.setText(forms::textFromUtf8(c.before));
         pasteAtEnd(QString::fromLatin1(c.clip));
-        EXPECT_EQ(box.text(), QString::fromLatin1(c.after))
+        EXPECT_EQ(box.text(), forms::textFromUtf8(c.after))
             << "pasting " << c.clip << " after " << c.before;
     }
 }
@@ -175,12 +175,12 @@ TEST(MultiLineTextBox, CentresEachLineAndWrapsLongTextAtWords)
 {
     forms::MultiLineTextBox box;
     box.resize(300, 120);
-    box.setBackgroundColor(Qt::white);
+    box.setBackgroundColor(forms::Color{255, 255, 255});
     box.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
     QWidget *viewport = box.editor()->viewport();
 
-    box.setText(QStringLiteral("МММ"));
+    box.setText(u"МММ");
     QCoreApplication::processEvents();
     const auto [first, last] = inkColumns(viewport->grab().toImage());
     ASSERT_LT(first, last) << "no text drawn";
@@ -188,7 +188,7 @@ TEST(MultiLineTextBox, CentresEachLineAndWrapsLongTextAtWords)
     const int rightMargin = viewport->width() - 1 - last;
     EXPECT_LE(std::abs(leftMargin - rightMargin), 4) << leftMargin << " vs " << rightMargin;
 
-    box.setText(QStringLiteral("слово ").repeated(30).trimmed());
+    box.setText(QStringLiteral("слово ").repeated(30).trimmed().toStdU16String());
     QCoreApplication::processEvents();
     EXPECT_GT(box.editor()->document()->lineCount(), 1);
     EXPECT_EQ(box.editor()->horizontalScrollBar()->maximum(), 0);

@@ -37,9 +37,9 @@ private:
 
 int main(int argc, char **argv)
 {
-    forms::Application application(argc, argv, QStringLiteral("Pellory"));
+    forms::Application application(argc, argv, u"Pellory");
     const char *mode = argc > 1 ? argv[1] : "";
-    const QString picture = argc > 2 ? QString::fromUtf8(argv[2]) : QString();
+    const forms::Text picture = forms::textFromUtf8(argc > 2 ? argv[2] : "");
     FailingForm form(mode);
     form.setClientSize(40, 30);
     // A signal handler the framework does not call itself: only the

@@ -31,7 +31,7 @@ TEST_F(LayoutTest, WindowCaptionSizeAndHiddenMessageArea)
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Pellory v.10.4.365.9277"));
     EXPECT_EQ(window.clientSize(), QSize(460, 294));
     EXPECT_TRUE(window.txtSMS->isHidden());
-    EXPECT_EQ(window.txtSmsN->text(), QStringLiteral("1"));
+    EXPECT_EQ(window.txtSmsN->text(), u"1");
     EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_FALSE(window.windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_EQ(window.font().pointSizeF(), 9.75);
@@ -111,7 +111,7 @@ TEST_F(LayoutTest, LengthMeterFollowsTheMessageAreaAndCoversNothing)
         editor->selectAll();
         QTest::keyClick(editor, Qt::Key_Delete);
         typeText(editor, edit.typed);
-        EXPECT_EQ(window.txtSMS->text(), edit.typed) << edit.what;
+        EXPECT_EQ(QString::fromStdU16String(window.txtSMS->text()), edit.typed) << edit.what;
         EXPECT_EQ(meter->text(), edit.meter) << edit.what;
         EXPECT_EQ(meter->accessibleName(), edit.meter) << edit.what;
     }

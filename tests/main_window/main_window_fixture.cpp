@@ -93,5 +93,5 @@ void MainWindowTest::clickCategory(int index)
     releaseAt(QPoint(410 + TestSpriteSide / 2, 10 + 46 * index + TestSpriteSide / 2));
 }
 
-QString MainWindowTest::messageText() const { return form->txtSMS->text(); }
-QString MainWindowTest::numberText() const { return form->txtSmsN->text(); }
+QString MainWindowTest::messageText() const { return QString::fromStdU16String(form->txtSMS->text()); }
+QString MainWindowTest::numberText() const { return QString::fromStdU16String(form->txtSmsN->text()); }

@@ -15,7 +15,7 @@ int openChoosers()
 {
     int count = 0;
     for (QWidget *window : QApplication::topLevelWidgets())
-        count += qobject_cast<frmSkin *>(window) != nullptr && window->isVisible();
+        count += dynamic_cast<frmSkin *>(window) != nullptr && window->isVisible();
     return count;
 }
 
@@ -69,7 +69,7 @@ TEST_F(ChooserTest, StartsOnTheListWhereTheFirstDownHighlightsTheFirstSkin)
     ASSERT_EQ(QApplication::focusWidget(), &list(chooser));
     EXPECT_EQ(list(chooser).currentRow(), -1);
     QTest::keyClick(&list(chooser), Qt::Key_Down);
-    EXPECT_EQ(list(chooser).highlightedText(), QStringLiteral("Blue"));
+    EXPECT_EQ(list(chooser).highlightedText(), u"Blue");
     EXPECT_FALSE(previewIsEmpty(chooser));
 }
 
@@ -84,7 +84,7 @@ TEST_F(ChooserTest, ListsTheSkinFoldersByNameAndNothingElse)
     frmSkin &chooser = open();
 
     EXPECT_EQ(listed(chooser), (QStringList{"Blue", "Classic", "Winter"}));
-    EXPECT_EQ(list(chooser).highlightedText(), QString());
+    EXPECT_EQ(list(chooser).highlightedText(), u"");
     EXPECT_TRUE(list(chooser).selectedItems().isEmpty());
     EXPECT_TRUE(previewIsEmpty(chooser));
     EXPECT_TRUE(boxes.empty());
@@ -113,7 +113,7 @@ TEST_F(ChooserTest, EachOpeningListsTheFoldersAfresh)
     addSkin("Autumn");
     frmSkin &second = open();
     EXPECT_EQ(listed(second), (QStringList{"Autumn", "Blue"}));
-    EXPECT_EQ(list(second).highlightedText(), QString());
+    EXPECT_EQ(list(second).highlightedText(), u"");
 }
 
 TEST_F(ChooserTest, AskingAgainWhileOpenRaisesTheSameChooserUnchanged)
@@ -129,7 +129,7 @@ TEST_F(ChooserTest, AskingAgainWhileOpenRaisesTheSameChooserUnchanged)
 
     EXPECT_EQ(openChoosers(), 1);
     EXPECT_EQ(listed(first), (QStringList{"Blue", "Classic"}));
-    EXPECT_EQ(list(first).highlightedText(), QStringLiteral("Classic"));
+    EXPECT_EQ(list(first).highlightedText(), u"Classic");
 }
 
 // Reopening right after a close, before the closed window is disposed of,

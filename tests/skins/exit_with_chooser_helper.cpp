@@ -19,7 +19,7 @@ int visibleChoosers()
 {
     int count = 0;
     for (QWidget *window : QApplication::topLevelWidgets())
-        count += qobject_cast<frmSkin *>(window) != nullptr && window->isVisible();
+        count += dynamic_cast<frmSkin *>(window) != nullptr && window->isVisible();
     return count;
 }
 
@@ -27,7 +27,7 @@ int visibleChoosers()
 
 int main(int argc, char **argv)
 {
-    forms::Application application(argc, argv, QStringLiteral("Pellory"));
+    forms::Application application(argc, argv, u"Pellory");
     if (argc != 2)
         return 2;
     forms::setProgramFolder(forms::textFromUtf8(argv[1]));
@@ -38,7 +38,7 @@ int main(int argc, char **argv)
         window.menu.mnuSkins->trigger();
     std::printf("choosers %d\n", visibleChoosers());
     window.cmdRight->click();
-    std::printf("number %s\n", window.txtSmsN->text().trimmed().toUtf8().constData());
+    std::printf("number %s\n", QString::fromStdU16String(window.txtSmsN->text()).trimmed().toUtf8().constData());
     std::fflush(stdout);
 
     QTimer::singleShot(0, &window, [&window] {

@@ -4,6 +4,7 @@
 #include <QTranslator>
 
 #include "forms/errors.h"
+#include "qt_text.h"
 
 namespace forms {
 namespace {
@@ -20,11 +21,21 @@ void installRussianTranslation(QApplication &application)
         delete translator;
 }
 
+// Before the toolkit starts, which is when it picks its platform.
+int &preferXWayland(int &argc)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    return argc;
+}
+
 } // namespace
 
-Application::Application(int &argc, char **argv, const QString &title) : QApplication(argc, argv)
+Application::Application(int &argc, char **argv, TextView title)
+    : QApplication(preferXWayland(argc), argv)
 {
-    setApplicationName(title);
+    setApplicationName(toQString(title));
     installRussianTranslation(*this);
 }
 

@@ -11,6 +11,8 @@
 #include "forms/form.h"
 #include "system_services.h"
 #include "window_registry.h"
+#include "qt_text.h"
+#include "qt_values.h"
 
 namespace forms {
 namespace {
@@ -177,8 +179,9 @@ bool ClientArea::event(QEvent *event)
     const auto *help = static_cast<QHelpEvent *>(event);
     for (int k = 0; k < form_->drawnButtonCount(); ++k) {
         const DrawnButton button = form_->drawnButton(k);
-        if (button.box.contains(help->pos())) {
-            QToolTip::showText(help->globalPos(), button.name, this, button.box);
+        const QRect box = toQRect(button.box);
+        if (box.contains(help->pos())) {
+            QToolTip::showText(help->globalPos(), toQString(button.name), this, box);
             return true;
         }
     }

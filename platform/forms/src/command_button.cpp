@@ -4,17 +4,23 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include "qt_text.h"
+
 namespace forms {
 
-CommandButton::CommandButton(QWidget *parent) : QPushButton(parent)
+CommandButton::CommandButton(QWidget *parent) : CommandButton(TextView(), parent) {}
+
+CommandButton::CommandButton(TextView caption, QWidget *parent)
+    : QPushButton(toQString(caption), parent)
 {
     setAttribute(Qt::WA_NoMousePropagation);
+    connect(this, &QPushButton::clicked, this, [this] {
+        if (onClick_)
+            onClick_();
+    });
 }
 
-CommandButton::CommandButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent)
-{
-    setAttribute(Qt::WA_NoMousePropagation);
-}
+void CommandButton::setHandler(std::function<void()> onClick) { onClick_ = std::move(onClick); }
 
 void CommandButton::setPicture(const QImage &picture)
 {

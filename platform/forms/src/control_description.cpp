@@ -1,15 +1,15 @@
 #include "forms/control_description.h"
 
-#include <QWidget>
+#include "qt_text.h"
 
 namespace forms {
 
-void describeControl(QWidget *control, const ControlDescription &description)
+void describeControl(Control *control, const ControlDescription &description)
 {
     QWidget *target = control->focusProxy() != nullptr ? control->focusProxy() : control;
-    target->setAccessibleName(description.name);
-    target->setAccessibleDescription(description.description);
-    target->setToolTip(description.toolTip ? description.description : QString());
+    target->setAccessibleName(toQString(description.name));
+    target->setAccessibleDescription(toQString(description.description));
+    target->setToolTip(description.toolTip ? toQString(description.description) : QString());
 }
 
 } // namespace forms

@@ -6,6 +6,8 @@
 #include "client_area.h"
 #include "forms/errors.h"
 #include "forms/form.h"
+#include "qt_text.h"
+#include "qt_values.h"
 
 namespace forms {
 namespace {
@@ -34,11 +36,11 @@ public:
         const DrawnButton button = described();
         switch (kind) {
         case QAccessible::Name:
-            return button.name;
+            return toQString(button.name);
         case QAccessible::Description:
-            return button.description;
+            return toQString(button.description);
         case QAccessible::Accelerator:
-            return button.keys;
+            return toQString(button.keys);
         default:
             return QString();
         }
@@ -46,7 +48,7 @@ public:
     void setText(QAccessible::Text, const QString &) override {}
     QRect rect() const override
     {
-        const QRect box = described().box;
+        const QRect box = toQRect(described().box);
         return QRect(area_->mapToGlobal(box.topLeft()), box.size());
     }
     QAccessible::Role role() const override { return QAccessible::Button; }
@@ -75,7 +77,7 @@ public:
     }
     QStringList keyBindingsForAction(const QString &action) const override
     {
-        const QString keys = described().keys;
+        const QString keys = toQString(described().keys);
         return action == pressAction() && !keys.isEmpty() ? QStringList{keys} : QStringList{};
     }
 

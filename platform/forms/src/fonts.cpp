@@ -3,6 +3,8 @@
 #include <QFontDatabase>
 #include <QStringList>
 
+#include "qt_text.h"
+
 namespace forms {
 namespace {
 
@@ -16,12 +18,9 @@ QString programFontFamily()
 
 } // namespace
 
-QFont programFont(double pointSize, bool bold)
+Font programFont(double pointSize, bool bold)
 {
-    QFont font(programFontFamily());
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    return font;
+    return Font{toText(programFontFamily()), pointSize, bold};
 }
 
 } // namespace forms

@@ -1,6 +1,10 @@
 #include "forms/form.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QPixmap>
+#include <QScreen>
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QShortcut>
@@ -11,6 +15,7 @@
 #include "drawn_button_accessible.h"
 #include "forms/errors.h"
 #include "forms/qt/menu_bar_over.h"
+#include "qt_text.h"
 #include "window_registry.h"
 
 namespace forms {
@@ -34,7 +39,7 @@ Form::~Form()
     delete client_;
 }
 
-QWidget *Form::client() const
+Control *Form::client() const
 {
     return client_;
 }
@@ -59,7 +64,7 @@ QSize Form::clientSize() const
     return client_->size();
 }
 
-void Form::setPicture(const QImage &picture)
+void Form::setPicture(const Picture &picture)
 {
     client_->setPicture(picture);
 }
@@ -92,16 +97,18 @@ QImage Form::surfaceSnapshot() const
     return client_->snapshot();
 }
 
-void Form::setTabIndices(std::initializer_list<std::pair<int, QWidget *>> controls)
+void Form::setTabIndices(std::initializer_list<std::pair<int, Control *>> controls)
 {
-    std::vector<std::pair<int, QWidget *>> sorted(controls);
+    std::vector<std::pair<int, Control *>> sorted(controls);
     std::stable_sort(sorted.begin(), sorted.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });
     tabOrder_.clear();
     for (const auto &[index, control] : sorted) {
+        // A text box takes the focus in its editor, which is what the chain links.
+        QWidget *target = control->focusProxy() != nullptr ? control->focusProxy() : control;
         if (!tabOrder_.empty())
-            QWidget::setTabOrder(tabOrder_.back(), control);
-        tabOrder_.emplace_back(control);
+            QWidget::setTabOrder(tabOrder_.back(), target);
+        tabOrder_.emplace_back(target);
     }
 }
 
@@ -156,8 +163,37 @@ void Form::showEvent(QShowEvent *event)
 void Form::closeEvent(QCloseEvent *event)
 {
     QWidget::closeEvent(event);
-    if (event->isAccepted())
-        loaded_ = false;
+    if (!event->isAccepted())
+        return;
+    loaded_ = false;
+    runGuarded("Form_Unload", [this] { Form_Unload(); });
 }
+
+void Form::setCaption(TextView caption) { setWindowTitle(toQString(caption)); }
+
+void Form::setIconFile(TextView pngFile)
+{
+    // Read as PNG outright, not through the icon engines, which look for
+    // plugins first and cost the start a library load.
+    setWindowIcon(QIcon(QPixmap::fromImage(QImage(toQString(pngFile), "PNG"))));
+}
+
+void Form::centreOnScreen()
+{
+    adjustSize();
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void Form::bringToFront()
+{
+    raise();
+    activateWindow();
+}
+
+void Form::setDestroyOnClose() { setAttribute(Qt::WA_DeleteOnClose); }
 
 } // namespace forms

@@ -1,6 +1,7 @@
 #include "forms/list_box.h"
 
 #include "forms/errors.h"
+#include "qt_text.h"
 
 namespace forms {
 
@@ -11,11 +12,15 @@ ListBox::ListBox(QWidget *parent) : QListWidget(parent)
     connect(this, &QListWidget::itemSelectionChanged, this, &ListBox::emitClickIfMoved);
 }
 
-QString ListBox::highlightedText() const
+void ListBox::addEntry(TextView text) { addItem(toQString(text)); }
+
+Text ListBox::highlightedText() const
 {
     const QList<QListWidgetItem *> selected = selectedItems();
-    return selected.isEmpty() ? QString() : selected.first()->text();
+    return selected.isEmpty() ? Text() : toText(selected.first()->text());
 }
+
+void ListBox::setHandler(std::function<void()> onClick) { onClick_ = std::move(onClick); }
 
 void ListBox::focusInEvent(QFocusEvent *event)
 {
@@ -51,8 +56,8 @@ void ListBox::emitClickIfMoved()
     if (row == highlightedRow_)
         return;
     highlightedRow_ = row;
-    if (row >= 0)
-        runGuarded("Click", [this] { emit Click(); });
+    if (row >= 0 && onClick_)
+        runGuarded("Click", [this] { onClick_(); });
 }
 
 } // namespace forms

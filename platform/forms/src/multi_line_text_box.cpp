@@ -1,5 +1,7 @@
 #include "forms/multi_line_text_box.h"
 
+#include "qt_text.h"
+#include "qt_values.h"
 #include "message_edit.h"
 
 #include <QSignalBlocker>
@@ -26,11 +28,11 @@ MultiLineTextBox::MultiLineTextBox(QWidget *parent)
 
 QPlainTextEdit *MultiLineTextBox::editor() const { return edit_; }
 
-void MultiLineTextBox::setFooterText(const QString &text) { edit_->setFooterText(text); }
+void MultiLineTextBox::setFooterText(TextView text) { edit_->setFooterText(toQString(text)); }
 
-QString MultiLineTextBox::footerText() const { return edit_->footerText(); }
+Text MultiLineTextBox::footerText() const { return toText(edit_->footerText()); }
 
-void MultiLineTextBox::setFooterFont(const QFont &font) { edit_->setFooterFont(font); }
+void MultiLineTextBox::setFooterFont(const Font &font) { edit_->setFooterFont(toQFont(font)); }
 
 void MultiLineTextBox::writeEditor(const QString &text)
 {

@@ -3,20 +3,21 @@
 #include <QImageReader>
 
 #include "forms/failure_reason.h"
+#include "qt_text.h"
 
 namespace forms {
 
-PictureError::PictureError(const QString &file, const QString &reason)
-    : Error(QStringLiteral("Не удалось загрузить рисунок \"%1\": %2").arg(file, reason).toStdU16String())
+PictureError::PictureError(TextView file, TextView reason)
+    : Error(u"Не удалось загрузить рисунок \"" + Text(file) + u"\": " + Text(reason))
 {
 }
 
-QImage loadPicture(const QString &file)
+Picture loadPicture(TextView file)
 {
-    QImageReader reader(file);
+    QImageReader reader(toQString(file));
     const QImage picture = reader.read();
     if (picture.isNull())
-        throw PictureError(file, QString::fromStdU16String(pictureFailureReason(file.toStdU16String())));
+        throw PictureError(file, pictureFailureReason(file));
     return picture.convertToFormat(QImage::Format_RGB32);
 }
 

@@ -1,5 +1,7 @@
 #include "forms/shape.h"
 
+#include "qt_values.h"
+
 #include <QPainter>
 
 namespace forms {
@@ -9,9 +11,9 @@ Shape::Shape(QWidget *parent) : QWidget(parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void Shape::setBorderColor(const QColor &color)
+void Shape::setBorderColor(const Color &color)
 {
-    borderColor_ = color;
+    borderColor_ = toQColor(color);
     update();
 }
 

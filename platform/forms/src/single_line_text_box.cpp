@@ -18,9 +18,9 @@ void SingleLineTextBox::setMaxTypedLength(int length)
     edit_->setMaxTypedLength(length);
 }
 
-void SingleLineTextBox::setAlignment(Qt::Alignment alignment)
+void SingleLineTextBox::setCentred(bool centred)
 {
-    edit_->setAlignment(alignment);
+    edit_->setAlignment(centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void SingleLineTextBox::focusSelectingAll()

@@ -4,6 +4,8 @@
 #include <QVBoxLayout>
 
 #include "forms/errors.h"
+#include "qt_text.h"
+#include "qt_values.h"
 
 namespace forms {
 
@@ -21,34 +23,43 @@ void TextBox::setEditor(QWidget *editor)
     setFocusProxy(editor);
 }
 
-void TextBox::setText(const QString &text)
+void TextBox::setText(TextView text)
 {
     if (text == text_)
         return;
-    text_ = text;
-    writeEditor(text);
-    runGuarded("Change", [this] { emit Change(); });
+    text_ = Text(text);
+    writeEditor(toQString(text));
+    changed();
 }
 
 void TextBox::editorChanged(const QString &text)
 {
-    if (text == text_)
+    Text edited = toText(text);
+    if (edited == text_)
         return;
-    text_ = text;
-    runGuarded("Change", [this] { emit Change(); });
+    text_ = std::move(edited);
+    changed();
 }
 
-void TextBox::setBackgroundColor(const QColor &color)
+void TextBox::setHandler(std::function<void()> onChange) { onChange_ = std::move(onChange); }
+
+void TextBox::changed()
+{
+    if (onChange_)
+        runGuarded("Change", [this] { onChange_(); });
+}
+
+void TextBox::setBackgroundColor(const Color &color)
 {
     QPalette palette = editor_->palette();
-    palette.setColor(QPalette::Base, color);
+    palette.setColor(QPalette::Base, toQColor(color));
     editor_->setPalette(palette);
 }
 
-void TextBox::setTextColor(const QColor &color)
+void TextBox::setTextColor(const Color &color)
 {
     QPalette palette = editor_->palette();
-    palette.setColor(QPalette::Text, color);
+    palette.setColor(QPalette::Text, toQColor(color));
     editor_->setPalette(palette);
 }
 

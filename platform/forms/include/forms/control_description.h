@@ -2,15 +2,14 @@
 #ifndef PELLORY_FORMS_CONTROL_DESCRIPTION_H
 #define PELLORY_FORMS_CONTROL_DESCRIPTION_H
 
-#include <QString>
-
-class QWidget;
+#include "forms/control.h"
+#include "forms/text.h"
 
 namespace forms {
 
 struct ControlDescription {
-    QString name;
-    QString description;
+    Text name;
+    Text description;
     // The description as the tooltip too; off where a tooltip would only
     // cover what the user is looking at.
     bool toolTip = true;
@@ -18,7 +17,7 @@ struct ControlDescription {
 
 // A control with a focus proxy (a text box) is described through the proxy,
 // the widget that tools and the pointer actually meet.
-void describeControl(QWidget *control, const ControlDescription &description);
+void describeControl(Control *control, const ControlDescription &description);
 
 } // namespace forms
 

@@ -3,16 +3,16 @@
 #ifndef PELLORY_FORMS_DRAWN_BUTTON_H
 #define PELLORY_FORMS_DRAWN_BUTTON_H
 
-#include <QRect>
-#include <QString>
+#include "forms/geometry.h"
+#include "forms/text.h"
 
 namespace forms {
 
 struct DrawnButton {
-    QString name;        // the accessible name, shown as the tooltip too
-    QString description; // the accessible description
-    QString keys;        // the shortcut that presses it, as QKeySequence's portable text
-    QRect box;           // client pixels
+    Text name;        // the accessible name, shown as the tooltip too
+    Text description; // the accessible description
+    Text keys;        // the shortcut that presses it, such as "Alt+1"
+    Rect box;         // client pixels
     bool checked = false;
 };
 

@@ -13,8 +13,11 @@
 #include <utility>
 #include <vector>
 
+#include "forms/control.h"
 #include "forms/drawn_button.h"
 #include "forms/menu.h"
+#include "forms/picture.h"
+#include "forms/text.h"
 #include "windows.h"
 
 namespace forms {
@@ -56,9 +59,19 @@ public:
     ~Form() override;
 
     // Parent of the window's controls; its coordinates are client pixels.
-    QWidget *client() const;
+    Control *client() const;
     // The menu bar above the client area, created on first use.
     MenuBar &menuBar();
+
+    void setCaption(TextView caption);
+    // The window's icon from a PNG file; an unreadable file leaves the default.
+    void setIconFile(TextView pngFile);
+    // Moves the whole window, frame included, to the middle of the screen.
+    void centreOnScreen();
+    // Raises the window above the others and gives it the keyboard.
+    void bringToFront();
+    // Closing destroys the object too (windows the program creates with new).
+    void setDestroyOnClose();
 
     // Fixes the client area's size in pixels (the surface keeps its content
     // where the sizes overlap; a paint cycle follows).
@@ -67,7 +80,7 @@ public:
 
     // The background picture, drawn at its own size from the top-left corner;
     // the rest of the client area shows the window's background colour.
-    void setPicture(const QImage &picture);
+    void setPicture(const Picture &picture);
 
     // Valid from construction to destruction, whether or not the window is shown.
     HDC hDC() const;
@@ -82,7 +95,7 @@ public:
 
     // Sets the focus order of the controls by tab index, lowest first. A
     // text box is given as itself; its editor takes the focus.
-    void setTabIndices(std::initializer_list<std::pair<int, QWidget *>> controls);
+    void setTabIndices(std::initializer_list<std::pair<int, Control *>> controls);
     // Runs `action` when `keys` (a string literal such as "Alt+Left", which
     // also names the action in error reports) are pressed anywhere in the window.
     void addShortcut(const char *keys, std::function<void()> action);
@@ -107,6 +120,8 @@ protected:
     virtual void Form_Load() {}
     // Runs after the background picture was drawn into the surface.
     virtual void Form_Paint() {}
+    // Runs when the window has been closed (by the user or by close()).
+    virtual void Form_Unload() {}
     // Button: the pressed buttons (move) or the released button (up); Shift:
     // the held Shift/Ctrl/Alt keys. X, Y: client pixels.
     virtual void Form_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y);

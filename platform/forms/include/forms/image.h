@@ -2,8 +2,9 @@
 #ifndef PELLORY_FORMS_IMAGE_H
 #define PELLORY_FORMS_IMAGE_H
 
-#include <QImage>
 #include <QWidget>
+
+#include "forms/picture.h"
 
 namespace forms {
 
@@ -15,14 +16,14 @@ class Image : public QWidget {
 public:
     explicit Image(QWidget *parent = nullptr);
 
-    void setPicture(const QImage &picture);
-    const QImage &picture() const { return picture_; }
+    void setPicture(const Picture &picture);
+    const Picture &picture() const { return picture_; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QImage picture_;
+    Picture picture_;
 };
 
 } // namespace forms

@@ -2,9 +2,9 @@
 #ifndef PELLORY_FORMS_MULTI_LINE_TEXT_BOX_H
 #define PELLORY_FORMS_MULTI_LINE_TEXT_BOX_H
 
+#include "forms/fonts.h"
 #include "forms/text_box.h"
 
-class QFont;
 class QPlainTextEdit;
 
 namespace forms {
@@ -25,9 +25,9 @@ public:
     // scroll bar, in the box's colours. The text gives up that room, so the
     // footer never covers it. Screen readers read the footer as a label of
     // the same text. An empty text removes the line.
-    void setFooterText(const QString &text);
-    QString footerText() const;
-    void setFooterFont(const QFont &font);
+    void setFooterText(TextView text);
+    Text footerText() const;
+    void setFooterFont(const Font &font);
 
 private:
     void writeEditor(const QString &text) override;

@@ -3,22 +3,25 @@
 #define PELLORY_FORMS_PICTURE_H
 
 #include <QImage>
-#include <QString>
 
 #include "forms/errors.h"
+#include "forms/text.h"
 
 namespace forms {
 
 // A picture file that is missing, unreadable or not a picture.
 class PictureError : public Error {
 public:
-    explicit PictureError(const QString &file, const QString &reason);
+    PictureError(TextView file, TextView reason);
 };
+
+// A picture in memory; empty by default. A toolkit image in this backend.
+using Picture = QImage;
 
 // Loads a JPEG (or any other format Qt reads) as a 32-bit picture
 // (QImage::Format_RGB32). Throws PictureError naming the file on failure;
 // left uncaught, that ends the program with a report.
-QImage loadPicture(const QString &file);
+Picture loadPicture(TextView file);
 
 } // namespace forms
 

@@ -5,6 +5,8 @@
 #include <QColor>
 #include <QWidget>
 
+#include "forms/geometry.h"
+
 namespace forms {
 
 // A rectangle outline of a border colour and width (pixels), drawn inside
@@ -15,7 +17,7 @@ class Shape : public QWidget {
 public:
     explicit Shape(QWidget *parent = nullptr);
 
-    void setBorderColor(const QColor &color);
+    void setBorderColor(const Color &color);
     void setBorderWidth(int width);
 
 protected:

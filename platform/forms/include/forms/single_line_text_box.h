@@ -20,7 +20,8 @@ public:
 
     // 0: no limit.
     void setMaxTypedLength(int length);
-    void setAlignment(Qt::Alignment alignment);
+    // The text centred across the box (else from the left).
+    void setCentred(bool centred);
     // Gives the box the focus with its whole text selected, so typing replaces it.
     void focusSelectingAll();
     // The editor, for focus and for driving it in tests.

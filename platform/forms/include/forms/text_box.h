@@ -4,24 +4,28 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
+
+#include "forms/geometry.h"
+#include "forms/text.h"
 
 namespace forms {
 
-// A text box. Change is emitted synchronously inside every write that
-// changes the text, by the user or by code (setText), including writes made
-// by a Change handler itself (they nest); writing the same text again emits
-// nothing. Visibility is QWidget's: setVisible()/isHidden().
+// A text box. Its handler (Change) runs synchronously inside every write
+// that changes the text, by the user or by code (setText), including writes
+// made by the handler itself (they nest); writing the same text again runs
+// nothing.
 class TextBox : public QWidget {
     Q_OBJECT
 public:
-    QString text() const { return text_; }
-    void setText(const QString &text);
+    const Text &text() const { return text_; }
+    void setText(TextView text);
 
-    void setBackgroundColor(const QColor &color);
-    void setTextColor(const QColor &color);
+    // Replaces what runs on Change.
+    void setHandler(std::function<void()> onChange);
 
-signals:
-    void Change();
+    void setBackgroundColor(const Color &color);
+    void setTextColor(const Color &color);
 
 protected:
     explicit TextBox(QWidget *parent);
@@ -33,7 +37,10 @@ protected:
     void editorChanged(const QString &text);
 
 private:
-    QString text_;
+    void changed();
+
+    Text text_;
+    std::function<void()> onChange_;
     QWidget *editor_ = nullptr;
 };
 

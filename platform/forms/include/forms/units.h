@@ -2,9 +2,9 @@
 #ifndef PELLORY_FORMS_UNITS_H
 #define PELLORY_FORMS_UNITS_H
 
-#include <QColor>
-#include <QRect>
 #include <cstdint>
+
+#include "forms/geometry.h"
 
 namespace forms {
 
@@ -18,17 +18,17 @@ constexpr int twipsToPixels(int twips)
 }
 
 // A control's rectangle from its layout in twips, each value converted alone.
-constexpr QRect twipsRect(int left, int top, int width, int height)
+constexpr Rect twipsRect(int left, int top, int width, int height)
 {
-    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                 twipsToPixels(height));
+    return Rect{twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                twipsToPixels(height)};
 }
 
 // A layout colour stored as 0x00BBGGRR.
-inline QColor colorFromBgr(std::uint32_t bgr)
+constexpr Color colorFromBgr(std::uint32_t bgr)
 {
-    return QColor(static_cast<int>(bgr & 0xFFu), static_cast<int>((bgr >> 8) & 0xFFu),
-                  static_cast<int>((bgr >> 16) & 0xFFu));
+    return Color{static_cast<std::uint8_t>(bgr & 0xFFu), static_cast<std::uint8_t>((bgr >> 8) & 0xFFu),
+                 static_cast<std::uint8_t>((bgr >> 16) & 0xFFu)};
 }
 
 } // namespace forms
