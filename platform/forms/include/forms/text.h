@@ -12,7 +12,8 @@ using Text = std::u16string;
 using TextView = std::u16string_view;
 
 // Conversions at the edges (error reports, file names handed to the C
-// library). A malformed sequence becomes U+FFFD; nothing is dropped.
+// library). Nothing is dropped: a malformed UTF-8 sequence becomes U+FFFD,
+// a stray surrogate becomes "?".
 Text textFromUtf8(std::string_view utf8);
 std::string textToUtf8(TextView text);
 
