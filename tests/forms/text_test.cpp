@@ -1,7 +1,6 @@
-// The application's UTF-16 text and its UTF-8 edges.
+// The application's UTF-16 text and its UTF-8 edges (built for both backends).
 #include <gtest/gtest.h>
 
-#include "forms/file_path.h"
 #include "forms/text.h"
 
 namespace {
@@ -28,18 +27,6 @@ TEST(Text, Utf8RoundTripsAndMalformedBytesBecomeReplacementCharacters)
             EXPECT_EQ(forms::textToUtf8(c.text), c.utf8) << c.utf8;
         }
     }
-}
-
-TEST(Text, FilePathsAreTheUtf8BytesAsWrittenAndNeverThrow)
-{
-    const std::pair<forms::Text, std::string> cases[] = {
-        {u"/opt/\u041F\u0440\u043E/skins/", "/opt/\xD0\x9F\xD1\x80\xD0\xBE/skins/"}, // trailing "/" kept
-        {u"//send", "//send"},
-        {u"we\\ird/./a", "we\\ird/./a"}, // a "\" is part of the name; "." stays
-        {u"lone\xD800", "lone?"}, // a stray surrogate stands as "?"
-    };
-    for (const auto &[text, bytes] : cases)
-        EXPECT_EQ(forms::filePath(text).native(), bytes) << bytes;
 }
 
 } // namespace
