@@ -3,7 +3,8 @@
 # runs the library's tests under Wine and packs the zip. 32-bit programs run
 # only where the kernel executes 32-bit code; elsewhere the 32-bit DLL is
 # checked on file (imports, exports, ordinals, every return popping its
-# arguments) and the Wine tests run for x86-64 alone.
+# arguments) and the Wine tests run for x86-64 alone. The Windows forms
+# tests start their own Xvfb (xvfb-run): Wine makes no window without a display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
