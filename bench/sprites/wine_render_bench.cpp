@@ -4,6 +4,7 @@
 // Benchmark has no Windows build here: this times a batch of calls until
 // half a second has passed, best of five batches.
 #include "Orvalin.h"
+#include "windows_timing.h"
 
 #include <chrono>
 #include <cmath>
@@ -49,25 +50,6 @@ int LoadSprite(bool partial)
     return handle;
 }
 
-double NanosecondsPerCall(const std::function<void()> &call)
-{
-    using Clock = std::chrono::steady_clock;
-    double best = 1e300;
-    for (int batch = 0; batch < 5; ++batch) {
-        long calls = 0;
-        const Clock::time_point start = Clock::now();
-        Clock::duration elapsed{};
-        do {
-            for (int i = 0; i < 100; ++i)
-                call();
-            calls += 100;
-            elapsed = Clock::now() - start;
-        } while (elapsed < std::chrono::milliseconds(500));
-        best = std::min(best, std::chrono::duration<double, std::nano>(elapsed).count() / double(calls));
-    }
-    return best;
-}
-
 } // namespace
 
 int main()
@@ -91,10 +73,10 @@ int main()
             SetPalette(handle, memory, kAt, kAt);
             std::snprintf(name, sizeof name, "BM_RenderGUISMS_Dib24/sprite:%d/opacity:%d", partial, percent);
             std::printf("%-52s %9.0f ns\n", name,
-                        NanosecondsPerCall([&] { RenderGUISMS(handle, memory, kAt, kAt, percent); }));
+                        bench::NanosecondsPerCall([&] { RenderGUISMS(handle, memory, kAt, kAt, percent); }));
             std::snprintf(name, sizeof name, "BM_SetPaletteThenRenderGUISMS_Dib24/sprite:%d/opacity:%d", partial,
                           percent);
-            std::printf("%-52s %9.0f ns\n", name, NanosecondsPerCall([&] {
+            std::printf("%-52s %9.0f ns\n", name, bench::NanosecondsPerCall([&] {
                             SetPalette(handle, memory, kAt, kAt);
                             RenderGUISMS(handle, memory, kAt, kAt, percent);
                         }));
