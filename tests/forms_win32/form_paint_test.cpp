@@ -9,7 +9,7 @@ namespace {
 using test::RecordingForm;
 
 // A 2 x 2 picture: blue, green / red, white (B G R unused).
-forms::PixelPicture twoByTwo()
+forms::Picture twoByTwo()
 {
     return {2, 2, {0xFF, 0x00, 0x00, 0x00, 0x00, 0xFF, 0x00, 0x00, 0x00, 0x00, 0xFF, 0x00, 0xFF, 0xFF, 0xFF, 0x00}};
 }
@@ -110,6 +110,24 @@ TEST(Form, ClientSizeIsExactWithAndWithoutMenusAndThePictureIsChecked)
     EXPECT_THROW(form.setPicture({2, 2, std::vector<std::uint8_t>(15)}), std::invalid_argument);
     EXPECT_THROW(form.setPicture({-1, -4, std::vector<std::uint8_t>(16)}), std::invalid_argument);
     EXPECT_THROW(form.setPicture({65536, 65536, {}}), std::invalid_argument);
+}
+
+TEST(Form, ClosingHidesAndUnloadsAndTheNextShowLoadsAgain)
+{
+    RecordingForm form;
+    form.show();
+    form.show();
+    EXPECT_EQ(form.loads, 1);
+    SendMessageW(form.hWnd(), WM_CLOSE, 0, 0); // the close box
+    EXPECT_FALSE(IsWindowVisible(form.hWnd()));
+    EXPECT_EQ(form.unloads, 1);
+    form.show();
+    EXPECT_EQ(form.loads, 2);
+    form.close();
+    EXPECT_EQ(form.unloads, 2);
+    EXPECT_TRUE(IsWindow(form.hWnd())) << "the handle lives as long as the form";
+    MSG quit;
+    EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the last visible form closed";
 }
 
 TEST(Form, HandlesLeadBackToTheirFormsWhileTheyLive)

@@ -45,6 +45,7 @@ public:
     int paints = 0;
     int loads = 0;
     int leaves = 0;
+    int unloads = 0;
 
 protected:
     void Form_Load() override { ++loads; }
@@ -52,6 +53,7 @@ protected:
     void Form_MouseMove(std::int16_t button, std::int16_t shift, float x, float y) override;
     void Form_MouseUp(std::int16_t button, std::int16_t shift, float x, float y) override;
     void Form_MouseLeave() override { ++leaves; }
+    void Form_Unload() override { ++unloads; }
 };
 
 } // namespace test

@@ -95,7 +95,7 @@ void BackSurface::resize(int width, int height)
     presented_.clear(); // the window shows another size now: the next presentation is whole
 }
 
-void BackSurface::paintBackground(const PixelPicture &picture, COLORREF windowColour)
+void BackSurface::paintBackground(const Picture &picture, COLORREF windowColour)
 {
     HBRUSH brush = CreateSolidBrush(windowColour);
     const RECT all{0, 0, width_, height_};

@@ -27,7 +27,7 @@ public:
     // New dimensions (at least 1 x 1); the content is kept where the sizes overlap.
     void resize(int width, int height);
     // The window colour everywhere, then the picture at its own size from the corner.
-    void paintBackground(const PixelPicture &picture, COLORREF windowColour);
+    void paintBackground(const Picture &picture, COLORREF windowColour);
     // Copies the whole surface to the window.
     void presentAll(HWND window);
     // Copies the smallest rectangle holding every pixel that changed since

@@ -34,7 +34,7 @@ ATOM registerWindowClass(WNDPROC procedure)
     return RegisterClassExW(&windowClass);
 }
 
-void checkPicture(const PixelPicture &picture)
+void checkPicture(const Picture &picture)
 {
     if (picture.width < 0 || picture.height < 0)
         throw std::invalid_argument("picture dimensions are negative");
@@ -108,7 +108,7 @@ void Form::fitWindowToClient()
         SetWindowPos(hwnd_, nullptr, 0, 0, width, height + shortBy, keepPlace);
 }
 
-void Form::setPicture(PixelPicture picture)
+void Form::setPicture(Picture picture)
 {
     checkPicture(picture);
     picture_ = std::move(picture);
@@ -130,6 +130,7 @@ void Form::close()
 {
     ShowWindow(hwnd_, SW_HIDE);
     loaded_ = false;
+    runProcedure("Form_Unload", [this] { Form_Unload(); });
     const auto &forms = liveForms();
     if (std::none_of(forms.begin(), forms.end(), [](const Form *form) { return IsWindowVisible(form->hwnd_); }))
         PostQuitMessage(0);

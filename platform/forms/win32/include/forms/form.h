@@ -9,9 +9,9 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <vector>
 
 #include "forms/menu.h"
+#include "forms/picture.h"
 #include "forms/text.h"
 
 namespace forms {
@@ -20,14 +20,6 @@ class BackSurface;
 class MenuCommands;
 class Timer;
 class WindowTimers;
-
-// A picture as 32-bit pixels, top row first, B G R and an unused byte each,
-// rows without padding: bgra.size() == width * height * 4.
-struct PixelPicture {
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint8_t> bgra;
-};
 
 // Base of the application's windows. Subclasses override the event
 // procedures.
@@ -70,7 +62,7 @@ public:
     // The background picture, drawn at its own size from the top-left corner;
     // the rest of the client area shows the window colour. A buffer whose size
     // does not match its dimensions is refused with std::invalid_argument.
-    void setPicture(PixelPicture picture);
+    void setPicture(Picture picture);
 
     // Valid from construction to destruction, whether or not the window is shown.
     HDC hDC() const;
@@ -78,8 +70,8 @@ public:
 
     // Runs Form_Load unless it already ran for this showing, then shows the window.
     void show();
-    // Hides the window; the next show() runs Form_Load again. Closing the last
-    // visible form ends the message loop (WM_QUIT).
+    // Hides the window and runs Form_Unload; the next show() runs Form_Load
+    // again. Closing the last visible form ends the message loop (WM_QUIT).
     void close();
     // Runs Form_Load now unless it already ran for this showing.
     void load();
@@ -96,6 +88,8 @@ protected:
     virtual void Form_Load() {}
     // Runs after the background picture was drawn into the surface.
     virtual void Form_Paint() {}
+    // Runs when the window has been closed (by the user or by close()).
+    virtual void Form_Unload() {}
     // Button: the pressed buttons (move) or the released button (up); Shift:
     // the held Shift/Ctrl/Alt keys. X, Y: client pixels.
     virtual void Form_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y);
@@ -116,7 +110,7 @@ private:
 
     HWND hwnd_ = nullptr;
     std::unique_ptr<BackSurface> surface_;
-    PixelPicture picture_;
+    Picture picture_;
     std::shared_ptr<MenuCommands> commands_;
     std::unique_ptr<MenuBar> menuBar_;
     std::shared_ptr<WindowTimers> timers_;
