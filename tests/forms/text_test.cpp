@@ -29,4 +29,16 @@ TEST(Text, Utf8RoundTripsAndMalformedBytesBecomeReplacementCharacters)
     }
 }
 
+TEST(Text, StraySurrogatesBecomeQuestionMarksInUtf8)
+{
+    const std::pair<forms::Text, std::string> cases[] = {
+        {forms::Text(u"lone") + char16_t(0xD800), "lone?"},
+        {forms::Text(1, char16_t(0xDC00)) + u"x", "?x"},
+        {forms::Text(1, char16_t(0xDE00)) + char16_t(0xD83D), "??"}, // a pair in the wrong order
+        {u"\xD83D\xDE00", "\xF0\x9F\x98\x80"},
+    };
+    for (const auto &[text, utf8] : cases)
+        EXPECT_EQ(forms::textToUtf8(text), utf8) << utf8;
+}
+
 } // namespace

@@ -29,10 +29,28 @@ Text textFromUtf8(std::string_view utf8)
     return text;
 }
 
-std::string textToUtf8(TextView text)
+// A surrogate without its partner stands as "?", as in the Qt backend
+// (WideCharToMultiByte would write U+FFFD).
+static Text withStraySurrogatesReplaced(TextView text)
 {
-    if (text.empty())
+    Text replaced(text);
+    for (std::size_t i = 0; i < replaced.size(); ++i) {
+        const bool high = replaced[i] >= 0xD800 && replaced[i] <= 0xDBFF;
+        const bool low = replaced[i] >= 0xDC00 && replaced[i] <= 0xDFFF;
+        const bool pairedHigh = high && i + 1 < replaced.size() && replaced[i + 1] >= 0xDC00 && replaced[i + 1] <= 0xDFFF;
+        if (pairedHigh)
+            ++i;
+        else if (high || low)
+            replaced[i] = u'?';
+    }
+    return replaced;
+}
+
+std::string textToUtf8(TextView original)
+{
+    if (original.empty())
         return {};
+    const Text text = withStraySurrogatesReplaced(original);
     const int length = checkedLength(text.size());
     const auto *wide = reinterpret_cast<LPCWSTR>(text.data());
     const int bytes = WideCharToMultiByte(CP_UTF8, 0, wide, length, nullptr, 0, nullptr, nullptr);
