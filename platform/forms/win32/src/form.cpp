@@ -123,6 +123,8 @@ void Form::show()
 {
     load();
     ShowWindow(hwnd_, SW_SHOW);
+    // A cycle before show() returns, also for a window shown before.
+    InvalidateRect(hwnd_, nullptr, FALSE);
     UpdateWindow(hwnd_);
 }
 
