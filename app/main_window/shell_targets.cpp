@@ -51,6 +51,26 @@ const TargetEntry &entryOf(ShellTarget target)
     return Targets.at(static_cast<std::size_t>(target));
 }
 
+using ShellExecuteFunction = HINSTANCE(WINAPI *)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+
+#if defined(_WIN32)
+// Bound by name when a command first needs it: a system without this entry
+// point leaves the command doing nothing rather than the program unable to start.
+ShellExecuteFunction shellExecute()
+{
+    static const ShellExecuteFunction bound = [] {
+        const HMODULE shell = LoadLibraryW(L"shell32.dll");
+        const FARPROC address = shell != nullptr ? GetProcAddress(shell, "ShellExecuteA") : nullptr;
+        // Through void (*)(), the generic function pointer type.
+        return reinterpret_cast<ShellExecuteFunction>(reinterpret_cast<void (*)()>(address));
+    }();
+    return bound;
+}
+#else
+// The system layer is linked with the program; its shell start is the one.
+ShellExecuteFunction shellExecute() { return &ShellExecuteA; }
+#endif
+
 } // namespace
 
 forms::Text shellTargetText(ShellTarget target, forms::TextView programFolder)
@@ -63,5 +83,6 @@ forms::Text shellTargetText(ShellTarget target, forms::TextView programFolder)
 void startShellTarget(HWND owner, const forms::Text &target)
 {
     const std::string file = toAnsi(target);
-    ShellExecuteA(owner, "open", file.c_str(), "1", nullptr, SW_SHOWNORMAL);
+    if (const auto start = shellExecute())
+        start(owner, "open", file.c_str(), "1", nullptr, SW_SHOWNORMAL);
 }

@@ -19,7 +19,8 @@ forms::Text decodeAnsi(const std::string &bytes)
         return {};
     const int length = static_cast<int>(bytes.size());
     forms::Text text(bytes.size(), u'\0'); // Windows-1251 gives one UTF-16 unit per byte
-    const int units = MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, text.data(), length);
+    const auto wide = reinterpret_cast<LPWSTR>(text.data());
+    const int units = MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, wide, length);
     text.resize(units > 0 ? static_cast<std::size_t>(units) : 0);
     return text;
 }
@@ -42,25 +43,23 @@ std::string firstLine(std::istream &file)
 
 forms::Text spriteFile(forms::TextView programFolder, int buttonIndex)
 {
-    return forms::Text(programFolder)
-        .append(u"/Data/but")
-        .append(forms::textFromUtf8(std::to_string(buttonIndex + 1)))
-        .append(u".dat");
+    const forms::Text name = u"but" + forms::textFromUtf8(std::to_string(buttonIndex + 1)) + u".dat";
+    return forms::pathIn(forms::pathIn(programFolder, u"Data"), name);
 }
 
 forms::Text skinPicture(const ProgramPlaces &places, forms::TextView skinName, forms::TextView picture)
 {
-    return places.skinFolder(skinName).append(u"/").append(picture);
+    return forms::pathIn(places.skinFolder(skinName), picture);
 }
 
 forms::Text messageDatabaseFile(forms::TextView programFolder)
 {
-    return forms::Text(programFolder).append(u"/skins/skinruls.7z");
+    return forms::pathIn(forms::pathIn(programFolder, u"skins"), u"skinruls.7z");
 }
 
 forms::Text iconFile(forms::TextView programFolder)
 {
-    return forms::Text(programFolder).append(u"/pellory.png");
+    return forms::pathIn(programFolder, u"pellory.png");
 }
 
 forms::Text readSkinName(const ProgramPlaces &places)

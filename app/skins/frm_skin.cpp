@@ -5,6 +5,7 @@
 #include "forms/command_button.h"
 #include "forms/control.h"
 #include "forms/control_description.h"
+#include "forms/file_path.h"
 #include "forms/fonts.h"
 #include "forms/image.h"
 #include "forms/list_box.h"
@@ -138,7 +139,7 @@ void frmSkin::Form_Unload()
 
 void frmSkin::lstSkins_Click()
 {
-    const forms::Text shot = places_.skinFolder(lstSkins_->highlightedText()) + u"/shot.jpg";
+    const forms::Text shot = forms::pathIn(places_.skinFolder(lstSkins_->highlightedText()), u"shot.jpg");
     try {
         imgShot_->setPicture(forms::loadPicture(shot));
     } catch (const forms::PictureError &) {

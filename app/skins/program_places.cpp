@@ -1,42 +1,12 @@
 #include "program_places.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include "forms/file_path.h"
-#include "forms/program.h"
+#include "user_folders.h"
 
 namespace {
-
-// $HOME tidied as the desktop names it (no doubled or trailing separators,
-// no "." or ".." steps), the root when it is unset or empty.
-forms::Text homeFolder()
-{
-    const char *home = std::getenv("HOME");
-    if (home == nullptr || *home == '\0')
-        return u"/";
-    const std::string tidy = std::filesystem::path(home).lexically_normal().string();
-    return forms::withoutTrailingSeparator(forms::textFromUtf8(tidy));
-}
-
-// A base folder of the XDG layout: the variable when it holds an absolute
-// path (relative ones are to be ignored), else its default below home.
-forms::Text xdgBaseFolder(const char *variable, forms::TextView defaultBelowHome)
-{
-    const char *value = std::getenv(variable);
-    if (value != nullptr && value[0] == '/')
-        return forms::textFromUtf8(value);
-    return homeFolder().append(u"/").append(defaultBelowHome);
-}
-
-bool userCanWrite(forms::TextView folder)
-{
-    return ::faccessat(AT_FDCWD, forms::filePath(folder).c_str(), W_OK, AT_EACCESS) == 0;
-}
 
 bool exists(forms::TextView path)
 {
@@ -50,18 +20,12 @@ bool isFolder(forms::TextView path)
     return std::filesystem::is_directory(forms::filePath(path), unreadable);
 }
 
-// `name` in `folder`, one separator between.
-forms::Text below(forms::TextView folder, forms::TextView name)
-{
-    return forms::Text(folder).append(u"/").append(name);
-}
-
 } // namespace
 
 ProgramPlaces ProgramPlaces::of(forms::TextView programFolder)
 {
     const bool installed = !userCanWrite(programFolder) ||
-                           exists(below(programFolder, forms::textFromUtf8(installedMarkerName())));
+                           exists(forms::pathIn(programFolder, forms::textFromUtf8(installedMarkerName())));
     return ProgramPlaces(forms::Text(programFolder), !installed);
 }
 
@@ -72,8 +36,7 @@ const char *ProgramPlaces::installedMarkerName()
 
 ProgramPlaces::ProgramPlaces(forms::Text programFolder, bool portable)
     : programFolder_(std::move(programFolder)), portable_(portable),
-      userSettingsFolder_(xdgBaseFolder("XDG_CONFIG_HOME", u".config") + u"/pellory"),
-      userSkinsFolder_(xdgBaseFolder("XDG_DATA_HOME", u".local/share") + u"/pellory/skins")
+      userSettingsFolder_(::userSettingsFolder()), userSkinsFolder_(::userSkinsFolder())
 {
 }
 
@@ -82,29 +45,29 @@ forms::Text ProgramPlaces::settingsFileToRead() const
     forms::Text user = settingsFileToWrite();
     if (!portable_ && exists(user))
         return user;
-    return below(programFolder_, u"options.dat");
+    return forms::pathIn(programFolder_, u"options.dat");
 }
 
 forms::Text ProgramPlaces::settingsFileToWrite() const
 {
     if (portable_)
-        return below(programFolder_, u"options.dat");
-    return userSettingsFolder_ + u"/options.dat";
+        return forms::pathIn(programFolder_, u"options.dat");
+    return forms::pathIn(userSettingsFolder_, u"options.dat");
 }
 
 forms::Text ProgramPlaces::skinFolder(forms::TextView skinName) const
 {
     if (!portable_) {
-        forms::Text user = below(userSkinsFolder_, skinName);
+        forms::Text user = forms::pathIn(userSkinsFolder_, skinName);
         if (isFolder(user))
             return user;
     }
-    return below(programFolder_, forms::Text(u"skins/").append(skinName));
+    return forms::pathIn(forms::pathIn(programFolder_, u"skins"), skinName);
 }
 
 std::vector<forms::Text> ProgramPlaces::skinsFolders() const
 {
-    std::vector<forms::Text> folders{below(programFolder_, u"skins")};
+    std::vector<forms::Text> folders{forms::pathIn(programFolder_, u"skins")};
     if (!portable_)
         folders.push_back(userSkinsFolder_);
     return folders;

@@ -5,7 +5,8 @@
 // folder the user cannot write, or one that carries the installation's marker
 // file, so that not even root writes below the install prefix) keeps the
 // choice in $XDG_CONFIG_HOME/pellory/options.dat and takes the user's own
-// skins from $XDG_DATA_HOME/pellory/skins/ before the bundled ones.
+// skins from $XDG_DATA_HOME/pellory/skins/ before the bundled ones (on
+// Windows: %APPDATA%\Pellory\options.dat and %APPDATA%\Pellory\skins\).
 #pragma once
 
 #include <vector>

@@ -26,7 +26,7 @@ std::optional<std::string> encodeSkinSetting(forms::TextView skinName)
     if (skinName.empty() || skinName.find_first_of(u"\r\n") != forms::TextView::npos ||
         skinName.size() > static_cast<std::size_t>(INT_MAX))
         return std::nullopt;
-    const LPCWCH wide = skinName.data();
+    const auto wide = reinterpret_cast<LPCWCH>(skinName.data());
     const int length = static_cast<int>(skinName.size());
     std::string bytes(static_cast<size_t>(length), '\0');
     BOOL usedDefault = FALSE;

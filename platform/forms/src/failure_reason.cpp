@@ -5,7 +5,11 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#ifdef _WIN32
+#include <io.h>
+#else
 #include <unistd.h>
+#endif
 
 #include "forms/file_path.h"
 
@@ -13,6 +17,22 @@ namespace forms {
 namespace {
 
 // The error that opening `file` for reading meets, 0 when it opens.
+#ifdef _WIN32
+// The C runtime's wide calls set errno from Windows' own error.
+int openingError(const wchar_t *file)
+{
+    struct _stat64 info {};
+    if (::_wstat64(file, &info) != 0)
+        return errno;
+    if ((info.st_mode & _S_IFMT) == _S_IFDIR)
+        return EISDIR;
+    const int fd = ::_wopen(file, _O_RDONLY | _O_BINARY);
+    if (fd < 0)
+        return errno;
+    ::_close(fd);
+    return 0;
+}
+#else
 int openingError(const char *file)
 {
     struct stat info {};
@@ -26,6 +46,7 @@ int openingError(const char *file)
     ::close(fd);
     return 0;
 }
+#endif
 
 } // namespace
 
@@ -38,7 +59,9 @@ Text systemErrorReason(int error)
     case EROFS:
         return u"диск доступен только для чтения";
     case ENOSPC:
+#ifdef EDQUOT
     case EDQUOT:
+#endif
         return u"на диске не хватает места";
     case ENOENT:
         return u"файл или папка не найдены";

@@ -11,4 +11,9 @@ Text textFromUtf8(std::string_view utf8)
 
 std::string textToUtf8(TextView text) { return toQString(text).toUtf8().toStdString(); }
 
+int compareIgnoringCase(TextView a, TextView b)
+{
+    return QStringView(a).compare(QStringView(b), Qt::CaseInsensitive);
+}
+
 } // namespace forms

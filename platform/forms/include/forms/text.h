@@ -17,6 +17,10 @@ using TextView = std::u16string_view;
 Text textFromUtf8(std::string_view utf8);
 std::string textToUtf8(TextView text);
 
+// Negative, zero or positive as `a` sorts before, with or after `b` when
+// upper and lower case count as the same letter (Latin, Cyrillic and the rest).
+int compareIgnoringCase(TextView a, TextView b);
+
 } // namespace forms
 
 #endif

@@ -59,4 +59,12 @@ std::string textToUtf8(TextView original)
     return utf8;
 }
 
+// Ordinal with Windows' own upper-case table, as Explorer sorts names.
+int compareIgnoringCase(TextView a, TextView b)
+{
+    const int result = CompareStringOrdinal(reinterpret_cast<LPCWCH>(a.data()), checkedLength(a.size()),
+                                            reinterpret_cast<LPCWCH>(b.data()), checkedLength(b.size()), TRUE);
+    return result - CSTR_EQUAL;
+}
+
 } // namespace forms
