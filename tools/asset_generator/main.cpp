@@ -1,5 +1,5 @@
 // Generates the program folder's data: pellory-assetgen --messages DIR
-// --license FILE --out DIR
+// --license FILE --out DIR [--windows-icon FILE]
 #include "program_folder.h"
 
 #include <QCommandLineParser>
@@ -26,7 +26,10 @@ int main(int argc, char *argv[])
                                      QStringLiteral("file"));
     const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("The program folder."),
                                  QStringLiteral("folder"));
-    parser.addOptions({messages, license, out});
+    const QCommandLineOption windowsIcon(QStringLiteral("windows-icon"),
+                                         QStringLiteral("Also the window icon as an .ico file, for Pellory.exe."),
+                                         QStringLiteral("file"));
+    parser.addOptions({messages, license, out, windowsIcon});
     parser.process(application);
     if (!parser.isSet(messages) || !parser.isSet(license) || !parser.isSet(out)) {
         std::fputs("pellory-assetgen: --messages, --license and --out are required\n", stderr);
@@ -35,7 +38,7 @@ int main(int argc, char *argv[])
 
     try {
         pellory::assets::generateProgramFolder(
-            {parser.value(messages), parser.value(license), parser.value(out)});
+            {parser.value(messages), parser.value(license), parser.value(out), parser.value(windowsIcon)});
     } catch (const std::exception &error) {
         std::fprintf(stderr, "pellory-assetgen: error: %s\n", error.what());
         return 1;

@@ -117,8 +117,10 @@ void generateProgramFolder(const GeneratorInputs &inputs)
     writeFile(out + QStringLiteral("/skins/skinruls.7z"), database);
     writeOptions(out + QStringLiteral("/options.dat"));
     copyLicense(inputs.licenseFile, out + QStringLiteral("/license.txt"));
-    writeImage(out + QStringLiteral("/pellory.png"), reduceTo256Colours(paintSmallProgramIcon()),
-               "png");
+    const QImage windowIcon = reduceTo256Colours(paintSmallProgramIcon());
+    writeImage(out + QStringLiteral("/pellory.png"), windowIcon, "png");
+    if (!inputs.windowsIconFile.isEmpty())
+        writeImage(inputs.windowsIconFile, windowIcon, "ico");
     writeImage(out + QStringLiteral("/pellory-256.png"), paintProgramIcon(256), "png");
 }
 
