@@ -7,11 +7,6 @@
 
 namespace forms {
 
-PictureError::PictureError(TextView file, TextView reason)
-    : Error(u"Не удалось загрузить рисунок \"" + Text(file) + u"\": " + Text(reason))
-{
-}
-
 Picture loadPicture(TextView file)
 {
     QImageReader reader(toQString(file));

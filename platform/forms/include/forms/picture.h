@@ -4,16 +4,10 @@
 
 #include <QImage>
 
-#include "forms/errors.h"
+#include "forms/picture_error.h"
 #include "forms/text.h"
 
 namespace forms {
-
-// A picture file that is missing, unreadable or not a picture.
-class PictureError : public Error {
-public:
-    PictureError(TextView file, TextView reason);
-};
 
 // A picture in memory; empty by default. A toolkit image in this backend.
 using Picture = QImage;
