@@ -1,5 +1,5 @@
-// The kernels on whole sprites of every width up to 64: row tails, padding
-// and neighbouring rows.
+// The kernels on whole sprites of every width up to 130 (a short block alone
+// and after one or two whole ones): row tails, padding and neighbouring rows.
 #include "blend_kernels.h"
 #include "blend_reference.h"
 
@@ -60,14 +60,14 @@ std::vector<uint8_t> Expected(const std::vector<uint8_t> &sprite, std::vector<ui
     return work;
 }
 
-TEST(BlendKernels, EveryKernelOnEveryWidthUpTo64)
+TEST(BlendKernels, EveryKernelOnEveryWidthUpTo130)
 {
     std::mt19937 random(20261207);
     for (const int32_t percent : {1, 30, 70, 100, 150}) {
         const float opacity = ReferenceOpacity(percent);
         orvalin::BlendTable table;
         orvalin::BuildBlendTable(opacity, table);
-        for (int width = 1; width <= 64; ++width) {
+        for (int width = 1; width <= 130; ++width) {
             const std::vector<uint8_t> sprite = MakeSprite(width, random);
             const std::vector<uint8_t> start = MakeWork(width, random);
             const std::vector<uint8_t> expected = Expected(sprite, start, width, opacity);
