@@ -3,7 +3,11 @@
 
 #include "failing_operator_new.h"
 
+#include <algorithm>
+#include <cstring>
+#include <functional>
 #include <set>
+#include <thread>
 #include <vector>
 
 namespace pellory::test {
@@ -34,6 +38,28 @@ TEST_F(GdiHandlesTest, HandlesOfFreedObjectsStayDeadWhenTheirPlaceIsReused)
         EXPECT_EQ(SelectObject(stale, nullptr), nullptr);
     }
     EXPECT_TRUE(DeleteDC(live)) << "no stale handle reached the live object in the same place";
+}
+
+// Two threads create, blit and free sections as a drawing call does; a
+// table or a kept pixel block shared without the lock mixes their colours.
+TEST_F(GdiHandlesTest, ThreadsDrawingAtOnceKeepTheirOwnPixels)
+{
+    constexpr int kSide = 16;
+    constexpr size_t kBytes = size_t{kSide} * kSide * 3;
+    auto draw = [](BYTE colour, bool &allKept) {
+        for (int round = 0; round < 3000 && allKept; ++round) {
+            const MemoryDib source(kSide, kSide), target(kSide, kSide);
+            std::memset(source.bits, colour, kBytes);
+            BitBlt(target.dc, 0, 0, kSide, kSide, source.dc, 0, 0, SRCCOPY);
+            allKept = std::all_of(target.bits, target.bits + kBytes, [colour](BYTE b) { return b == colour; });
+        }
+    };
+    bool keptHere = true, keptThere = true;
+    std::thread other(draw, BYTE{0x11}, std::ref(keptThere));
+    draw(0x77, keptHere);
+    other.join();
+    EXPECT_TRUE(keptHere);
+    EXPECT_TRUE(keptThere);
 }
 
 TEST_F(GdiHandlesTest, KindsAreNotTakenForEachOther)

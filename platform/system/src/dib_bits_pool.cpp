@@ -3,7 +3,6 @@
 #include <array>
 #include <cstdlib>
 #include <cstring>
-#include <mutex>
 
 namespace pellory::sys {
 namespace {
@@ -18,22 +17,16 @@ struct KeptBlock {
     std::size_t size = 0;
 };
 
-struct Pool {
-    std::mutex lock;
-    std::array<KeptBlock, kKeptBlocks> blocks{};
-};
-
-Pool &pool()
+// Never destroyed: sections may outlive static destructors.
+std::array<KeptBlock, kKeptBlocks> &keptBlocks()
 {
-    static Pool *instance = new Pool; // never destroyed: sections may outlive static destructors
-    return *instance;
+    static auto *blocks = new std::array<KeptBlock, kKeptBlocks>{};
+    return *blocks;
 }
 
 BYTE *takeKept(std::size_t size)
 {
-    Pool &p = pool();
-    const std::lock_guard<std::mutex> guard(p.lock);
-    for (KeptBlock &block : p.blocks) {
+    for (KeptBlock &block : keptBlocks()) {
         if (block.bits != nullptr && block.size == size) {
             BYTE *bits = block.bits;
             block = KeptBlock{};
@@ -45,9 +38,7 @@ BYTE *takeKept(std::size_t size)
 
 bool keep(BYTE *bits, std::size_t size)
 {
-    Pool &p = pool();
-    const std::lock_guard<std::mutex> guard(p.lock);
-    for (KeptBlock &block : p.blocks) {
+    for (KeptBlock &block : keptBlocks()) {
         if (block.bits == nullptr) {
             block = KeptBlock{bits, size};
             return true;

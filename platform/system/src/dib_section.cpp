@@ -61,6 +61,7 @@ HBITMAP createDibSection(const BITMAPINFO *info, UINT usage, void **bitsOut, HAN
     const std::optional<DibLayout> layout = dibLayout(info->bmiHeader);
     if (!layout || creationMustFail(SYS_RESOURCE_DIB_SECTION))
         return nullptr;
+    auto lock = gdiLock(); // the kept blocks are the table's
     // Zeroed like a fresh section on Windows, so unblitted rows read as black.
     const auto size = static_cast<std::size_t>(layout->size);
     BYTE *bits = takeZeroedDibBits(size);
@@ -69,7 +70,6 @@ HBITMAP createDibSection(const BITMAPINFO *info, UINT usage, void **bitsOut, HAN
     BitmapObject bitmap;
     bitmap.bits = std::unique_ptr<BYTE, RecycleBits>(bits, RecycleBits{size});
     bitmap.surface = surfaceOver(bits, *layout);
-    auto lock = gdiLock();
     const GdiHandle handle = GdiTable::instance().add(std::move(bitmap));
     if (handle == 0)
         return nullptr; // the table is full; the bits went with the object

@@ -4,12 +4,6 @@
 
 namespace pellory::sys {
 
-std::unique_lock<std::mutex> gdiLock()
-{
-    static std::mutex mutex;
-    return std::unique_lock(mutex);
-}
-
 GdiTable &GdiTable::instance()
 {
     // Never destroyed: DCs may still be freed by other static destructors.

@@ -8,13 +8,13 @@
 #define PELLORY_SYSTEM_GDI_TABLE_H
 
 #include "dib_bits_pool.h"
+#include "gdi_lock.h"
 #include "surface.h"
 #include "system_services.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -43,8 +43,6 @@ struct DcObject {
     SysSurfaceChanged changed = nullptr;
     void *changedContext = nullptr;
 };
-
-std::unique_lock<std::mutex> gdiLock();
 
 class GdiTable {
 public:
