@@ -47,7 +47,7 @@ TEST_F(GdiHandlesTest, ThreadsDrawingAtOnceKeepTheirOwnPixels)
     constexpr int kSide = 16;
     constexpr size_t kBytes = size_t{kSide} * kSide * 3;
     auto draw = [](BYTE colour, bool &allKept) {
-        for (int round = 0; round < 3000 && allKept; ++round) {
+        for (int round = 0; round < 50000 && allKept; ++round) {
             const MemoryDib source(kSide, kSide), target(kSide, kSide);
             std::memset(source.bits, colour, kBytes);
             BitBlt(target.dc, 0, 0, kSide, kSide, source.dc, 0, 0, SRCCOPY);
