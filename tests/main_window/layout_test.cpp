@@ -29,7 +29,7 @@ TEST_F(LayoutTest, WindowCaptionSizeAndHiddenMessageArea)
     frmMain &window = create();
     EXPECT_EQ(window.windowIcon().pixmap(32, 32).toImage().pixel(5, 5), qRgb(255, 0, 0));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Pellory v.10.4.365.9277"));
-    EXPECT_EQ(window.clientSize(), QSize(460, 294));
+    EXPECT_EQ(window.clientSize(), (forms::Size{460, 294}));
     EXPECT_TRUE(window.txtSMS->isHidden());
     EXPECT_EQ(window.txtSmsN->text(), u"1");
     EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);

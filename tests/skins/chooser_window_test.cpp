@@ -23,7 +23,7 @@ TEST_F(ChooserTest, IsAFixedOwnerlessModelessWindowLaidOutInPixels)
 {
     frmSkin &chooser = open();
     EXPECT_EQ(chooser.windowTitle(), QStringLiteral("Выбрать скин"));
-    EXPECT_EQ(chooser.clientSize(), QSize(406, 263));
+    EXPECT_EQ(chooser.clientSize(), (forms::Size{406, 263}));
     EXPECT_EQ(chooser.parentWidget(), nullptr);
     EXPECT_EQ(chooser.windowModality(), Qt::NonModal);
     EXPECT_FALSE(chooser.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));

@@ -59,9 +59,9 @@ void Form::setClientSize(int width, int height)
     client_->resizeSurface(QSize(width, height));
 }
 
-QSize Form::clientSize() const
+Size Form::clientSize() const
 {
-    return client_->size();
+    return Size{client_->width(), client_->height()};
 }
 
 void Form::setPicture(const Picture &picture)
@@ -129,13 +129,6 @@ void Form::addShortcut(const char *keys, std::function<void()> action)
             [keys, action = std::move(action)] { runGuarded(keys, action); });
 }
 
-DrawnButton Form::drawnButton(int) const
-{
-    return {};
-}
-
-void Form::pressDrawnButton(int) {}
-
 void Form::drawnButtonsChanged()
 {
     client_->drawnButtonInterfaces().notifyStates();
@@ -146,10 +139,6 @@ Form *Form::fromHandle(HWND hwnd)
     const ClientArea *area = findWindow(hwnd);
     return area == nullptr ? nullptr : area->form();
 }
-
-void Form::Form_MouseMove(std::int16_t, std::int16_t, float, float) {}
-
-void Form::Form_MouseUp(std::int16_t, std::int16_t, float, float) {}
 
 void Form::showEvent(QShowEvent *event)
 {

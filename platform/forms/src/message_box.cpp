@@ -1,8 +1,12 @@
+// The message box seam, alike in every backend; the backend shows the box.
 #include "forms/message_box.h"
 
-#include <QFile>
-#include <QMessageBox>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
 
+#include "backend_hooks.h"
 #include "forms/program.h"
 
 namespace forms {
@@ -20,26 +24,16 @@ const char *iconName(MessageIcon icon)
 }
 
 // Returns false when the log file could not be written, so the box is shown instead.
-bool appendToLog(const QString &logFile, const MessageBoxRecord &box)
+bool appendToLog(const char *logFile, const MessageBoxRecord &box)
 {
-    QFile file(logFile);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+    const std::unique_ptr<std::FILE, int (*)(std::FILE *)> file(std::fopen(logFile, "ab"), &std::fclose);
+    if (file == nullptr)
         return false;
-    QString text = QString::fromStdU16String(box.text);
-    text.replace(u'\n', QStringLiteral("\\n"));
-    const QString line = QString::fromStdU16String(box.title) + u'\t' + QLatin1String(iconName(box.icon)) +
-                         u'\t' + text + u'\n';
-    const QByteArray bytes = line.toUtf8();
-    return file.write(bytes) == bytes.size();
-}
-
-void showBox(const MessageBoxRecord &box)
-{
-    QMessageBox dialog(box.icon == MessageIcon::Critical ? QMessageBox::Critical
-                                                         : QMessageBox::NoIcon,
-                       QString::fromStdU16String(box.title), QString::fromStdU16String(box.text),
-                       QMessageBox::Ok);
-    dialog.exec();
+    std::string text = textToUtf8(box.text);
+    for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 2))
+        text.replace(at, 1, "\\n");
+    const std::string line = textToUtf8(box.title) + '\t' + iconName(box.icon) + '\t' + text + '\n';
+    return std::fwrite(line.data(), 1, line.size(), file.get()) == line.size() && std::fflush(file.get()) == 0;
 }
 
 } // namespace
@@ -51,10 +45,10 @@ void messageBox(TextView text, MessageIcon icon)
         installedHandler()(box);
         return;
     }
-    const QString logFile = qEnvironmentVariable("PELLORY_MESSAGE_BOX_LOG");
-    if (!logFile.isEmpty() && appendToLog(logFile, box))
+    const char *logFile = std::getenv("PELLORY_MESSAGE_BOX_LOG");
+    if (logFile != nullptr && *logFile != '\0' && appendToLog(logFile, box))
         return;
-    showBox(box);
+    showMessageBox(box);
 }
 
 void setMessageBoxHandler(MessageBoxHandler handler)

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "forms/control.h"
-#include "forms/drawn_button.h"
+#include "forms/form_procedures.h"
 #include "forms/menu.h"
 #include "forms/picture.h"
 #include "forms/text.h"
@@ -44,17 +44,9 @@ class ClientArea;
 //
 // Buttons drawn on the surface (drawnButtonCount and its companions) appear
 // to assistive tools as push buttons and show their names as tooltips.
-class Form : public QWidget {
+class Form : public QWidget, public FormProcedures {
     Q_OBJECT
 public:
-    // Pointer-button and shift state bits as the event procedures receive them.
-    static constexpr std::int16_t LeftButton = 1;
-    static constexpr std::int16_t RightButton = 2;
-    static constexpr std::int16_t MiddleButton = 4;
-    static constexpr std::int16_t ShiftMask = 1;
-    static constexpr std::int16_t CtrlMask = 2;
-    static constexpr std::int16_t AltMask = 4;
-
     explicit Form(QWidget *parent = nullptr);
     ~Form() override;
 
@@ -76,7 +68,7 @@ public:
     // Fixes the client area's size in pixels (the surface keeps its content
     // where the sizes overlap; a paint cycle follows).
     void setClientSize(int width, int height);
-    QSize clientSize() const;
+    Size clientSize() const;
 
     // The background picture, drawn at its own size from the top-left corner;
     // the rest of the client area shows the window's background colour.
@@ -100,11 +92,6 @@ public:
     // also names the action in error reports) are pressed anywhere in the window.
     void addShortcut(const char *keys, std::function<void()> action);
 
-    // The buttons drawn on the surface, indexed from 0.
-    virtual int drawnButtonCount() const { return 0; }
-    virtual DrawnButton drawnButton(int index) const;
-    // An assistive tool pressed drawn button `index`.
-    virtual void pressDrawnButton(int index);
     // Tells assistive tools that the drawn buttons' checked states may have changed.
     void drawnButtonsChanged();
 
@@ -115,21 +102,6 @@ public:
     static Form *fromHandle(HWND hwnd);
 
 protected:
-    // Runs once before the window is first shown, and again at the next show
-    // after the window was closed.
-    virtual void Form_Load() {}
-    // Runs after the background picture was drawn into the surface.
-    virtual void Form_Paint() {}
-    // Runs when the window has been closed (by the user or by close()).
-    virtual void Form_Unload() {}
-    // Button: the pressed buttons (move) or the released button (up); Shift:
-    // the held Shift/Ctrl/Alt keys. X, Y: client pixels.
-    virtual void Form_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y);
-    virtual void Form_MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y);
-    // The pointer left the client area (for a window outside it or for the
-    // desktop; not for one of the form's own controls).
-    virtual void Form_MouseLeave() {}
-
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 

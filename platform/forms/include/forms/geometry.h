@@ -15,6 +15,12 @@ struct Rect {
     friend bool operator==(const Rect &, const Rect &) = default;
 };
 
+struct Size {
+    int width = 0;
+    int height = 0;
+    friend bool operator==(const Size &, const Size &) = default;
+};
+
 struct Color {
     std::uint8_t red = 0;
     std::uint8_t green = 0;

@@ -1,5 +1,7 @@
 #include "back_surface.h"
 
+#include "picture_drawing.h"
+
 #include <algorithm>
 #include <cstring>
 #include <new>
@@ -7,18 +9,6 @@
 
 namespace forms {
 namespace {
-
-BITMAPINFO topDown32(int width, int height)
-{
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
 
 // The C runtime's memcmp that Wine supplies goes byte by byte; blocks of 64
 // bytes without an exit inside let the compiler compare them in vectors.
@@ -101,12 +91,7 @@ void BackSurface::paintBackground(const Picture &picture, COLORREF windowColour)
     const RECT all{0, 0, width_, height_};
     FillRect(dc_, &all, brush);
     DeleteObject(brush);
-    if (picture.width > 0 && picture.height > 0) {
-        const BITMAPINFO info = topDown32(picture.width, picture.height);
-        SetDIBitsToDevice(dc_, 0, 0, static_cast<DWORD>(picture.width), static_cast<DWORD>(picture.height),
-                          0, 0, 0, static_cast<UINT>(picture.height), picture.bgra.data(), &info,
-                          DIB_RGB_COLORS);
-    }
+    drawPicture(dc_, picture, 0, 0);
 }
 
 void BackSurface::presentAll(HWND window)

@@ -44,24 +44,27 @@ LRESULT CALLBACK Form::windowProcedure(HWND hwnd, UINT message, WPARAM wParam, L
 {
     if (message == WM_NCCREATE) {
         auto *form = static_cast<Form *>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
-        form->hwnd_ = hwnd;
+        form->adoptWindow(hwnd);
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
     }
     if (message == WM_ERASEBKGND)
         return 1; // every paint covers the whole client area
     auto *form = reinterpret_cast<Form *>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (form != nullptr && form->handleMessage(message, wParam, lParam))
-        return 0;
+    LRESULT result = 0;
+    if (form != nullptr && form->handleMessage(message, wParam, lParam, result))
+        return result;
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-bool Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+bool Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result)
 {
+    if (notifyChild(message, wParam, lParam, result))
+        return true;
     switch (message) {
     case WM_PAINT: {
         PAINTSTRUCT paint;
-        BeginPaint(hwnd_, &paint);
-        EndPaint(hwnd_, &paint);
+        BeginPaint(hwnd(), &paint);
+        EndPaint(hwnd(), &paint);
         paintCycle();
         return true;
     }
@@ -72,6 +75,17 @@ bool Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         // The program fixes the size, however small: no minimum for a captioned frame.
         reinterpret_cast<MINMAXINFO *>(lParam)->ptMinTrackSize = POINT{1, 1};
         return true;
+    case WM_ACTIVATE:
+        // The system gives the focus back to the window, not to the control that had it.
+        if (LOWORD(wParam) == WA_INACTIVE)
+            focusBeforeDeactivation_ = GetFocus();
+        return false;
+    case WM_SETFOCUS:
+        if (focusBeforeDeactivation_ != nullptr && IsChild(hwnd(), focusBeforeDeactivation_))
+            SetFocus(focusBeforeDeactivation_);
+        else
+            focusFirstControl();
+        return true;
     case WM_TIMER: {
         const char *name = timers_->name(wParam);
         if (name == nullptr)
@@ -81,7 +95,7 @@ bool Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return true;
     }
     case WM_COMMAND:
-        handleCommand(wParam, lParam);
+        handleMenuCommand(wParam);
         return true;
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
@@ -109,7 +123,7 @@ void Form::handlePointer(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_MOUSEMOVE:
         if (!trackingLeave_) {
-            TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd_, 0};
+            TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd(), 0};
             trackingLeave_ = TrackMouseEvent(&track) != FALSE;
         }
         runProcedure("Form_MouseMove", [&] { Form_MouseMove(buttonsHeld(wParam), shift, x, y); });
@@ -117,7 +131,7 @@ void Form::handlePointer(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-        SetCapture(hwnd_); // moves and the release keep coming while a button is held outside
+        SetCapture(hwnd()); // moves and the release keep coming while a button is held outside
         return;
     default:
         if (buttonsHeld(wParam) == 0)
@@ -126,10 +140,10 @@ void Form::handlePointer(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-// Menu commands only; notifications from controls have a handle in lParam.
-void Form::handleCommand(WPARAM wParam, LPARAM lParam)
+// Menu commands: notifications from controls went to the controls.
+void Form::handleMenuCommand(WPARAM wParam)
 {
-    if (lParam != 0 || HIWORD(wParam) != 0)
+    if (HIWORD(wParam) != 0)
         return;
     MenuItem *item = commands_->find(LOWORD(wParam));
     if (item == nullptr)
