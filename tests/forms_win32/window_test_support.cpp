@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "picture_drawing.h"
+
 namespace test {
 
 void pumpMessages()
@@ -25,13 +27,7 @@ bool pumpUntil(const std::function<bool()> &done, int milliseconds)
 
 std::vector<std::uint32_t> readPixels(HDC dc, int width, int height)
 {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = forms::topDown32(width, height);
     void *bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HDC copy = CreateCompatibleDC(nullptr);

@@ -95,7 +95,8 @@ bool Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &re
         return true;
     }
     case WM_COMMAND:
-        handleMenuCommand(wParam);
+        if (lParam == 0) // else a notification that no control of this form took
+            handleMenuCommand(wParam);
         return true;
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
@@ -140,7 +141,7 @@ void Form::handlePointer(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-// Menu commands: notifications from controls went to the controls.
+// Menu commands: notifications come from controls, with their handle in lParam.
 void Form::handleMenuCommand(WPARAM wParam)
 {
     if (HIWORD(wParam) != 0)
