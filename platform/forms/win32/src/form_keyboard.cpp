@@ -87,6 +87,10 @@ bool FormKeyboard::takeKey(const MSG &message, const Runner &run) const
     const KeyChord pressed{static_cast<UINT>(message.wParam), held(VK_CONTROL), held(VK_MENU), held(VK_SHIFT)};
     for (const Shortcut &shortcut : shortcuts_)
         if (shortcut.chord == pressed) {
+            // The system learns that Alt went with a key, or letting go of
+            // Alt would open the menu bar.
+            if (message.message == WM_SYSKEYDOWN)
+                DefWindowProcW(message.hwnd, message.message, message.wParam, message.lParam);
             run(shortcut.name, shortcut.action);
             return true;
         }
