@@ -7,4 +7,7 @@ target_link_libraries(Pellory PRIVATE PelloryMainWindow)
 target_link_options(Pellory PRIVATE -static)
 set_target_properties(Pellory PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PELLORY_PROGRAM_DIR})
 pellory_defaults(Pellory)
-add_dependencies(Pellory Orvalin)
+# The build tree's program folder runs as it is: the library beside the program.
+add_custom_command(TARGET Pellory POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Orvalin> $<TARGET_FILE_DIR:Pellory>
+  VERBATIM)
