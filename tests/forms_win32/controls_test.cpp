@@ -96,12 +96,17 @@ TEST_F(Controls, TypedLimitHoldsForTypingButNotForCodeWrites)
         {u"10000", L"\b\b7", u"1007"}, // backspaces make room again
     };
     auto *box = new forms::SingleLineTextBox(form.client());
+    forms::setBounds(*box, {0, 0, 60, 20});
     box->setMaxTypedLength(4);
+    box->setCentred(true); // a new editor: the limit and the place stay
     for (const Case &c : cases) {
         box->setText(c.written);
         type(box->hwnd(), c.typed);
         EXPECT_EQ(box->text(), c.expected) << "typed after " << forms::textToUtf8(c.written);
     }
+    box->setText(u"1");
+    const auto firstCharacterAt = static_cast<int>(LOWORD(SendMessageW(box->hwnd(), EM_POSFROMCHAR, 0, 0)));
+    EXPECT_GT(firstCharacterAt, 20) << "centred, not from the left";
 }
 
 TEST_F(Controls, ListBoxRaisesClickWhenAnotherEntryIsHighlighted)

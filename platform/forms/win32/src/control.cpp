@@ -40,12 +40,34 @@ void Control::destroyWindow()
 
 void Control::createWindow(const wchar_t *windowClass, DWORD style, DWORD extendedStyle)
 {
-    HWND hwnd = CreateWindowExW(extendedStyle, windowClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style,
-                                0, 0, 0, 0, parent_->hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    takeWindow(windowClass, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, extendedStyle, L"", RECT{});
+    // A control made later lies above the earlier ones it overlaps.
+    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void Control::recreateWindow(DWORD style)
+{
+    wchar_t windowClass[64] = {};
+    GetClassNameW(hwnd_, windowClass, 64);
+    const auto extendedStyle = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE));
+    RECT box{};
+    GetWindowRect(hwnd_, &box);
+    MapWindowPoints(nullptr, parent_->hwnd(), reinterpret_cast<POINT *>(&box), 2);
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size()))));
+    HWND above = GetWindow(hwnd_, GW_HWNDPREV);
+    destroyWindow();
+    takeWindow(windowClass, style, extendedStyle, text.c_str(), box);
+    SetWindowPos(hwnd_, above != nullptr ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void Control::takeWindow(const wchar_t *windowClass, DWORD style, DWORD extendedStyle, const wchar_t *text,
+                         const RECT &box)
+{
+    HWND hwnd = CreateWindowExW(extendedStyle, windowClass, text, style, box.left, box.top, box.right - box.left,
+                                box.bottom - box.top, parent_->hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
     if (hwnd == nullptr)
         throw std::runtime_error("a control's window could not be created");
-    // A control made later lies above the earlier ones it overlaps.
-    SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     adoptWindow(hwnd);
     original_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Control::procedure)));

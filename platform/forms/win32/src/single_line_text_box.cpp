@@ -8,14 +8,16 @@ SingleLineTextBox::SingleLineTextBox(Control *parent) : TextBox(parent, ES_AUTOH
 // exactly the rule for code writes.
 void SingleLineTextBox::setMaxTypedLength(int length)
 {
-    SendMessageW(hwnd(), EM_SETLIMITTEXT, static_cast<WPARAM>(length > 0 ? length : 0), 0);
+    maxTypedLength_ = length > 0 ? length : 0;
+    SendMessageW(hwnd(), EM_SETLIMITTEXT, static_cast<WPARAM>(maxTypedLength_), 0);
 }
 
+// A one-line editor takes its alignment only when it is created.
 void SingleLineTextBox::setCentred(bool centred)
 {
-    const LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_STYLE) & ~static_cast<LONG_PTR>(ES_CENTER | ES_RIGHT);
-    SetWindowLongPtrW(hwnd(), GWL_STYLE, style | (centred ? ES_CENTER : ES_LEFT));
-    InvalidateRect(hwnd(), nullptr, TRUE);
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE)) & ~static_cast<DWORD>(ES_CENTER | ES_RIGHT);
+    recreateWindow(style | (centred ? ES_CENTER : ES_LEFT));
+    setMaxTypedLength(maxTypedLength_);
 }
 
 void SingleLineTextBox::focusSelectingAll()

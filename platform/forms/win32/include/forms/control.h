@@ -50,6 +50,10 @@ protected:
     // Creates the child window of system class `windowClass` inside the
     // parent and takes over its messages. Visible, at 0,0 with no size.
     void createWindow(const wchar_t *windowClass, DWORD style, DWORD extendedStyle = 0);
+    // Replaces the window by one of `style` at the same place, with the same
+    // text, font and stacking: system controls read some styles only when
+    // they are created. For controls without children.
+    void recreateWindow(DWORD style);
     // Adopts a window made elsewhere (the form's own).
     void adoptWindow(HWND hwnd);
     // Destroys the children, then the window.
@@ -70,6 +74,7 @@ protected:
 
 private:
     static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    void takeWindow(const wchar_t *windowClass, DWORD style, DWORD extendedStyle, const wchar_t *text, const RECT &box);
     void applyFont(HFONT font);
 
     Control *parent_;

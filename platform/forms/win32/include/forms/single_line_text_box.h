@@ -19,6 +19,9 @@ public:
     void setCentred(bool centred);
     // Gives the box the focus with its whole text selected, so typing replaces it.
     void focusSelectingAll();
+
+private:
+    int maxTypedLength_ = 0;
 };
 
 } // namespace forms
