@@ -1,7 +1,8 @@
 // Blocks of up to 64 pixels look up their coefficients with byte permutes
 // when two or more of their 16-pixel chunks have differing alphas, else
 // gather them for the one chunk that needs them; masked loads and stores
-// cover a short block, so nothing outside either row is touched.
+// cover a short last block, so nothing outside either row is touched. Whole
+// blocks are a separate instance: with the count unknown they run slower.
 #include "blend_kernels.h"
 
 // GCC 12 reports the deliberately undefined pass-through operand of the
@@ -188,41 +189,21 @@ ORVALIN_AVX512 void LookUpBlock(__m512i alpha, const BlendTable &table, Coeffici
         chunks[chunk] = {high[chunk], middle[chunk], low[chunk]};
 }
 
-// `WithLow` adds the low product; without it the result is the same only when
-// every low coefficient is zero.
-template <int Channel, bool WithLow>
+template <int Channel>
 ORVALIN_AVX512 __m512i BlendChannel16(__m512i sprite, __m512i work, const Coefficients &c)
 {
     const __m512i index = _mm512_load_si512(kPairIndex[Channel].data());
     const __m512i pair = _mm512_maskz_permutex2var_epi8(kPairBytes, sprite, index, work);
-    __m512i sum = _mm512_slli_epi32(_mm512_madd_epi16(pair, c.high), 12);
-    if constexpr (WithLow)
-        sum = _mm512_add_epi32(sum, _mm512_srli_epi32(_mm512_madd_epi16(pair, c.low), 14));
+    const __m512i high = _mm512_slli_epi32(_mm512_madd_epi16(pair, c.high), 12);
+    const __m512i low = _mm512_srli_epi32(_mm512_madd_epi16(pair, c.low), 14);
     // The middle product is added in the same instruction as it is made.
-    return _mm512_dpwssd_epi32(sum, pair, c.middle);
+    return _mm512_dpwssd_epi32(_mm512_add_epi32(high, low), pair, c.middle);
 }
 
 ORVALIN_AVX512 __m512i PackChannels(__m512i blue, __m512i green, __m512i red)
 {
     const __m512i blueGreen = _mm512_permutex2var_epi8(blue, _mm512_load_si512(kBlueGreenIndex.data()), green);
     return _mm512_mask_permutexvar_epi8(blueGreen, kRedBytes, _mm512_load_si512(kRedIndex.data()), red);
-}
-
-template <bool WithLow>
-ORVALIN_AVX512 __m512i BlendPixels16(__m512i sprite, __m512i work, const Coefficients &c)
-{
-    return PackChannels(BlendChannel16<0, WithLow>(sprite, work, c), BlendChannel16<1, WithLow>(sprite, work, c),
-                        BlendChannel16<2, WithLow>(sprite, work, c));
-}
-
-// A sprite value a of one half or more is a multiple of 2^-24 and has no low
-// part: the opaque inside of a sprite drawn at 50 % or more needs two
-// products a channel instead of three.
-ORVALIN_AVX512 __m512i BlendPixels16(__m512i sprite, __m512i work, const Coefficients &c)
-{
-    if (_mm512_test_epi32_mask(c.low, c.low) == 0)
-        return BlendPixels16<false>(sprite, work, c);
-    return BlendPixels16<true>(sprite, work, c);
 }
 
 // The work row is read and written with exactly 48-byte accesses for whole
@@ -277,29 +258,33 @@ ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendChunk(__m512i pix
         c = Broadcast(table.byAlpha[firstAlpha]);
     else
         c = varied != nullptr ? *varied : GatherCoefficients(alpha, lanes, table);
-    StoreWork(out, access, BlendPixels16(pixels, under, c));
+    StoreWork(out, access,
+              PackChannels(BlendChannel16<0>(pixels, under, c), BlendChannel16<1>(pixels, under, c),
+                           BlendChannel16<2>(pixels, under, c)));
 }
 
 // Pixels of chunk `chunk` among a block's first `count`, 0 to 16.
 constexpr int ChunkCount(int count, int chunk) { return std::clamp(count - 16 * chunk, 0, 16); }
 
-// Up to 64 pixels (a row's last block may be shorter; the pixels beyond it
-// are neither read nor written); the byte-permute lookup runs only when some
-// chunk's alphas differ.
+// `count` pixels, 64 in a whole block (a row's last block may be shorter: the
+// pixels beyond it are neither read nor written); the byte-permute lookup
+// runs only when some chunk's alphas differ.
+template <bool Whole>
 ORVALIN_AVX512 void BlendBlock(const uint8_t *sprite, const uint8_t *under, uint8_t *out, int count,
                                const BlendTable &table)
 {
     __m512i pixels[4];
     ORVALIN_UNROLLED
     for (int chunk = 0; chunk < 4; ++chunk)
-        pixels[chunk] = _mm512_maskz_loadu_epi32(_cvtu32_mask16((1u << ChunkCount(count, chunk)) - 1u),
-                                                 sprite + 64 * chunk);
+        pixels[chunk] = Whole ? _mm512_loadu_si512(sprite + 64 * chunk)
+                              : _mm512_maskz_loadu_epi32(_cvtu32_mask16((1u << ChunkCount(count, chunk)) - 1u),
+                                                         sprite + 64 * chunk);
     const __m512i index = _mm512_load_si512(kBlockAlphaIndex.data());
     const __m512i alpha = _mm512_mask_blend_epi8(kUpperChunkBytes, _mm512_permutex2var_epi8(pixels[0], index, pixels[1]),
                                                  _mm512_permutex2var_epi8(pixels[2], index, pixels[3]));
     if (_mm512_test_epi8_mask(alpha, alpha) == 0) {
         if (out != under)
-            std::memcpy(out, under, 3 * static_cast<size_t>(count));
+            std::memcpy(out, under, Whole ? 192 : 3 * static_cast<size_t>(count));
         return;
     }
     const __m512i firstAlphas = _mm512_permutexvar_epi8(_mm512_load_si512(kChunkFirstAlphaIndex.data()), alpha);
@@ -314,10 +299,12 @@ ORVALIN_AVX512 void BlendBlock(const uint8_t *sprite, const uint8_t *under, uint
     if (lookUp)
         LookUpBlock(alpha, table, looked);
     ORVALIN_UNROLLED
-    for (int chunk = 0; chunk < 4; ++chunk)
-        if (ChunkCount(count, chunk) > 0)
-            BlendChunk(pixels[chunk], under + 48 * chunk, out + 48 * chunk, ChunkCount(count, chunk), table,
+    for (int chunk = 0; chunk < 4; ++chunk) {
+        const int chunkCount = Whole ? 16 : ChunkCount(count, chunk);
+        if (chunkCount > 0)
+            BlendChunk(pixels[chunk], under + 48 * chunk, out + 48 * chunk, chunkCount, table,
                        lookUp ? &looked[chunk] : nullptr);
+    }
 }
 
 } // namespace
@@ -325,9 +312,11 @@ ORVALIN_AVX512 void BlendBlock(const uint8_t *sprite, const uint8_t *under, uint
 ORVALIN_AVX512 void BlendRowAvx512(const uint8_t *spriteRow, const uint8_t *underRow, uint8_t *outRow, int width,
                                    const BlendTable &table)
 {
-    for (int column = 0; column < width; column += 64)
-        BlendBlock(spriteRow + 4 * column, underRow + 3 * column, outRow + 3 * column, std::min(64, width - column),
-                   table);
+    int column = 0;
+    for (; column + 64 <= width; column += 64)
+        BlendBlock<true>(spriteRow + 4 * column, underRow + 3 * column, outRow + 3 * column, 64, table);
+    if (column < width)
+        BlendBlock<false>(spriteRow + 4 * column, underRow + 3 * column, outRow + 3 * column, width - column, table);
 }
 
 } // namespace orvalin
