@@ -15,7 +15,7 @@ packages=(
   fp-utils-3.2.2 lintian procps
   mingw-w64 googletest wine wine64 wine32:i386
   dbus at-spi2-core python3-pyatspi
-  locales
+  locales unzip
 )
 
 sudo_cmd=""

@@ -124,11 +124,13 @@ def find_client_origin(shot, background, window):
 
 
 class Program:
-    def __init__(self, desktop, folder, box_log):
+    def __init__(self, desktop, folder, box_log, command=None):
+        """Starts the folder's program, or `command` (the Windows one under Wine)."""
         self.desktop = desktop
         env = dict(desktop.env, PELLORY_MESSAGE_BOX_LOG=box_log)
-        self.process = subprocess.Popen([os.path.join(folder, "Pellory")], env=env,
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+        self.process = subprocess.Popen(command or [os.path.join(folder, "Pellory")], env=env,
+                                        cwd=folder, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.PIPE)
         self.window = desktop.xdotool("search", "--sync", "--onlyvisible", "--name",
                                       "^" + CAPTION.replace(".", r"\.") + "$").split()[0]
         geometry = dict(line.split("=") for line in
