@@ -232,4 +232,19 @@ TEST_F(Controls, ShortcutsRunWithExactlyTheirModifiersWhereverTheFocusIs)
     EXPECT_EQ(ran, (std::vector<std::string>{"Alt+1", "Ctrl+R", "F6", "Alt+Left"}));
 }
 
+TEST_F(Controls, CtrlASelectsTheWholeTextOfATextBoxOnly)
+{
+    auto *box = new forms::SingleLineTextBox(form.client());
+    auto *button = new forms::CommandButton(u"1", form.client());
+    box->setText(u"1234");
+    SendMessageW(box->hwnd(), EM_SETSEL, 2, 2);
+    holdKeys({VK_CONTROL});
+    EXPECT_TRUE(takeKey(box->hwnd(), 'A'));
+    DWORD start = 9, end = 9;
+    SendMessageW(box->hwnd(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 4u);
+    EXPECT_FALSE(takeKey(button->hwnd(), 'A'));
+}
+
 } // namespace

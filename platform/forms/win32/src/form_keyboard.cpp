@@ -80,6 +80,14 @@ Control *FormKeyboard::firstInTabOrder() const
     return found == tabOrder_.end() ? nullptr : *found;
 }
 
+// Ctrl+A selects a text box's whole text on Linux; the system's edit
+// control does so in some Windows versions and not in others.
+bool FormKeyboard::isTextBox(HWND window)
+{
+    wchar_t className[8] = {};
+    return GetClassNameW(window, className, 8) > 0 && lstrcmpiW(className, L"Edit") == 0;
+}
+
 bool FormKeyboard::takeKey(const MSG &message, const Runner &run) const
 {
     if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN)
@@ -96,6 +104,10 @@ bool FormKeyboard::takeKey(const MSG &message, const Runner &run) const
         }
     if (pressed.key == VK_TAB && !pressed.ctrl && !pressed.alt)
         return moveFocus(message.hwnd, pressed.shift);
+    if (pressed == KeyChord{'A', true, false, false} && isTextBox(message.hwnd)) {
+        SendMessageW(message.hwnd, EM_SETSEL, 0, -1);
+        return true;
+    }
     return false;
 }
 

@@ -36,7 +36,8 @@ public:
     // The visible, enabled control with the lowest tab index, or null.
     Control *firstInTabOrder() const;
     // A shortcut runs its action through `run`; Tab and Shift+Tab move the
-    // focus. True when the message was taken and must not be dispatched.
+    // focus; Ctrl+A selects all in a text box. True when the message was
+    // taken and must not be dispatched.
     bool takeKey(const MSG &message, const Runner &run) const;
 
 private:
@@ -46,6 +47,7 @@ private:
         std::function<void()> action;
     };
     bool moveFocus(HWND focus, bool backwards) const;
+    static bool isTextBox(HWND window);
 
     std::vector<Control *> tabOrder_;
     std::vector<Shortcut> shortcuts_;
