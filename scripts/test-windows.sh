@@ -48,5 +48,5 @@ for file in Pellory.exe Orvalin.dll options.dat license.txt pellory.png FILES/he
   [ -f "$unpacked/Pellory/$file" ] || { echo "the program zip lacks $file" >&2; exit 1; }
 done
 /usr/bin/python3 tests/e2e/wine_e2e.py --program-folder "$unpacked/Pellory" \
-  --wine-run scripts/wine-run.sh --prefix "$PWD/build/wine-prefix-e2e" \
-  --picture-dump build/windows-x64/bin/picture_dump.exe
+  --wine-run "$PWD/scripts/wine-run.sh" --prefix "$PWD/build/wine-prefix-e2e" \
+  --picture-dump "$PWD/build/windows-x64/bin/picture_dump.exe"
