@@ -10,23 +10,17 @@
 
 namespace {
 
-forms::Text textOf(const wchar_t *wide)
-{
-    const std::wstring_view name(wide);
-    return forms::Text(name.begin(), name.end());
-}
-
 // The user's roaming application data folder (...\AppData\Roaming), where
 // Windows programs keep settings that follow the user: %APPDATA% as the
 // session sets it, else the shell's answer; empty if neither names one.
 forms::Text roamingAppData()
 {
     if (const wchar_t *variable = _wgetenv(L"APPDATA"); variable != nullptr && *variable != L'\0')
-        return textOf(variable);
+        return forms::textFromPath(variable);
     wchar_t folder[MAX_PATH] = {};
     if (SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder) != S_OK)
         return {};
-    return textOf(folder);
+    return forms::textFromPath(folder);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 // their last bits and the glow is checked pixel for pixel over it.
 #include <cstdio>
 
+#include "forms/file_path.h"
 #include "forms/picture.h"
 
 int wmain(int argc, wchar_t **argv)
@@ -13,8 +14,7 @@ int wmain(int argc, wchar_t **argv)
         return 2;
     }
     try {
-        const std::wstring_view in(argv[1]);
-        const forms::Picture picture = forms::loadPicture(forms::Text(in.begin(), in.end()));
+        const forms::Picture picture = forms::loadPicture(forms::textFromPath(argv[1]));
         std::FILE *out = _wfopen(argv[2], L"wb");
         if (out == nullptr)
             return 1;

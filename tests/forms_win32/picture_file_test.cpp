@@ -5,16 +5,11 @@
 
 #include <fstream>
 
+#include "forms/file_path.h"
 #include "forms/picture.h"
 #include "temp_folder.h"
 
 namespace {
-
-forms::Text textOf(const std::filesystem::path &path)
-{
-    const std::wstring &wide = path.native();
-    return forms::Text(wide.begin(), wide.end());
-}
 
 TEST(LoadPicture, LoadsASkinsJpegAtItsOwnSize)
 {
@@ -37,11 +32,11 @@ TEST(LoadPicture, FilesThatAreNoPictureRaiseAnErrorNamingFileAndReason)
     };
     for (const auto &[file, reason] : cases) {
         try {
-            forms::loadPicture(textOf(file));
+            forms::loadPicture(forms::textFromPath(file));
             ADD_FAILURE() << file.string() << " loaded";
         } catch (const forms::PictureError &error) {
             const forms::Text expected =
-                u"Не удалось загрузить рисунок \"" + textOf(file) + u"\": " + forms::Text(reason);
+                u"Не удалось загрузить рисунок \"" + forms::textFromPath(file) + u"\": " + forms::Text(reason);
             EXPECT_EQ(error.message(), expected);
         }
     }
