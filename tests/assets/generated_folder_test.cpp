@@ -246,9 +246,9 @@ TEST(GeneratedDatabase, LoadsThroughTheProgramsReader)
     }
     EXPECT_EQ(categorised, store.GetCountTotalMessage()); // no stray marks
     for (int slot = 0; slot < store.GetCountTotalMessage(); ++slot) {
-        const std::u16string &body = store.GetRecord(slot).Message;
+        const std::u16string_view body = store.GetRecord(slot).Message;
         EXPECT_FALSE(body.empty()) << "record " << slot;
-        EXPECT_EQ(body.find(u'\uFFFD'), std::u16string::npos) << "record " << slot;
+        EXPECT_EQ(body.find(u'\uFFFD'), std::u16string_view::npos) << "record " << slot;
     }
 }
 

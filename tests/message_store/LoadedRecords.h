@@ -24,6 +24,7 @@ inline std::vector<Loaded> loadedRecords(const ClassMessageContainer &store)
 {
     std::vector<Loaded> records;
     for (std::int32_t slot = 0; slot < store.GetCountTotalMessage(); ++slot)
-        records.push_back({store.GetRecord(slot).Identify, store.GetRecord(slot).Message});
+        records.push_back({std::u16string(store.GetRecord(slot).Identify),
+                           std::u16string(store.GetRecord(slot).Message)});
     return records;
 }

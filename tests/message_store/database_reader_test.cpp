@@ -104,7 +104,7 @@ TEST(DatabaseGrammar, VeryLongLineIsKeptWhole)
     ClassMessageContainer store;
     ReadMessageDatabase(folder.write("db", "2-" + body + "\r\n1-short"), store, {});
     ASSERT_EQ(store.GetCountTotalMessage(), 2);
-    const std::u16string &loaded = store.GetRecord(0).Message;
+    const std::u16string_view loaded = store.GetRecord(0).Message;
     ASSERT_EQ(loaded.size(), kLength);
     for (std::size_t i = 0; i < kLength; ++i)
         ASSERT_EQ(loaded[i], i % 4099 == 0 ? u'-' : u'\u0430') << "at " << i;

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "MessageRecord.h"
+#include "TextArena.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// The in-memory store of all messages: a fixed table of slots filled in order
+// The in-memory store of all messages: up to Capacity slots filled in order
 // of addition, and one category filter. Positions are counted from 0 in the
 // filtered sequence (the filled slots whose mark equals the filter, or all
 // filled slots while the filter is empty). No method raises an error.
@@ -29,14 +30,14 @@ public:
     // A uniformly random position of the filtered sequence and its body.
     bool GetFiltredRandomMessage(std::int32_t &Index, std::u16string &Message) const;
 
-    void SetFilter(const std::u16string &Identify);
+    void SetFilter(std::u16string_view Identify);
 
     // Slot by slot, ignoring the filter, for checks of what was loaded; a slot
-    // outside 0 to Capacity - 1 reads as an empty record.
+    // that no message filled reads as an empty record.
     const MessageRecord &GetRecord(std::int32_t Slot) const;
 
 private:
-    std::int32_t Count = 0;
-    std::vector<MessageRecord> Records; // exactly Capacity slots, never resized
+    std::vector<MessageRecord> Records; // the filled slots, viewing Texts
+    TextArena Texts;
     std::u16string Filter;
 };

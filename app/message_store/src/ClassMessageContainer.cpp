@@ -2,44 +2,43 @@
 
 #include "RandomGenerator.h"
 
-ClassMessageContainer::ClassMessageContainer() : Records(Capacity) {}
+// Reserved, not filled: slots that no message fills are never touched.
+ClassMessageContainer::ClassMessageContainer() { Records.reserve(Capacity); }
 
 bool ClassMessageContainer::AddMessage(std::u16string_view Identify,
                                        std::u16string_view Message)
 {
-    if (Count >= Capacity)
+    if (GetCountTotalMessage() >= Capacity)
         return false;
-    MessageRecord &slot = Records[static_cast<std::size_t>(Count)];
-    slot.Message.assign(Message);
-    slot.Identify.assign(Identify);
-    ++Count;
+    Records.push_back({Texts.Keep(Message), Texts.Keep(Identify)});
     return true;
 }
 
-std::int32_t ClassMessageContainer::GetCountTotalMessage() const { return Count; }
+std::int32_t ClassMessageContainer::GetCountTotalMessage() const
+{
+    return static_cast<std::int32_t>(Records.size());
+}
 
 std::int32_t ClassMessageContainer::GetCountFiltredMessage() const
 {
     if (Filter.empty())
-        return Count;
+        return GetCountTotalMessage();
     std::int32_t matching = 0;
-    const auto filled = Records.begin() + Count;
-    for (auto record = Records.begin(); record != filled; ++record)
-        matching += record->Identify == Filter;
+    for (const MessageRecord &record : Records)
+        matching += record.Identify == Filter;
     return matching;
 }
 
 std::u16string ClassMessageContainer::GetFiltredMessage(std::int32_t Index) const
 {
-    if (Index < 0 || Index >= Count)
+    if (Index < 0 || Index >= GetCountTotalMessage())
         return {};
     if (Filter.empty())
-        return Records[static_cast<std::size_t>(Index)].Message;
+        return std::u16string(Records[static_cast<std::size_t>(Index)].Message);
     std::int32_t remaining = Index;
-    const auto filled = Records.begin() + Count;
-    for (auto record = Records.begin(); record != filled; ++record)
-        if (record->Identify == Filter && remaining-- == 0)
-            return record->Message;
+    for (const MessageRecord &record : Records)
+        if (record.Identify == Filter && remaining-- == 0)
+            return std::u16string(record.Message);
     return {};
 }
 
@@ -59,12 +58,12 @@ bool ClassMessageContainer::GetFiltredRandomMessage(std::int32_t &Index,
     return true;
 }
 
-void ClassMessageContainer::SetFilter(const std::u16string &Identify) { Filter = Identify; }
+void ClassMessageContainer::SetFilter(std::u16string_view Identify) { Filter = Identify; }
 
 const MessageRecord &ClassMessageContainer::GetRecord(std::int32_t Slot) const
 {
     static const MessageRecord empty;
-    if (Slot < 0 || Slot >= Capacity)
+    if (Slot < 0 || Slot >= GetCountTotalMessage())
         return empty;
     return Records[static_cast<std::size_t>(Slot)];
 }
