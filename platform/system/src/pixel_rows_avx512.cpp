@@ -48,8 +48,15 @@ PELLORY_AVX512 __mmask64 spreadPixels(uint8_t *dst, const uint8_t *src, __mmask6
     const __m512i spread = _mm512_permutexvar_epi8(_mm512_load_si512(kSpreadIndex.data()), source);
     const __mmask64 changed = _mm512_mask_cmpneq_epi8_mask(colourBytes, spread, kept);
     // Redrawing the same pixels is common (a button at an unchanged glow),
-    // and a masked store costs more than the comparison.
-    if (changed != 0)
+    // and a store costs more than the comparison.
+    if (changed == 0)
+        return changed;
+    // A whole step has read every destination byte, so it writes them all
+    // back with the unused ones as they were: a plain store is cheaper than a
+    // byte-masked one.
+    if (sourceBytes == LowBits(48))
+        _mm512_storeu_si512(dst, _mm512_mask_blend_epi8(colourBytes, kept, spread));
+    else
         _mm512_mask_storeu_epi8(dst, colourBytes, spread);
     return changed;
 }
