@@ -109,6 +109,35 @@ TEST_F(Controls, TypedLimitHoldsForTypingButNotForCodeWrites)
     EXPECT_GT(firstCharacterAt, 20) << "centred, not from the left";
 }
 
+// What of the typed characters reaches the system's editor, which beeps at
+// those it cannot insert.
+std::wstring charsReachingEditor;
+WNDPROC systemEditor = nullptr;
+
+LRESULT CALLBACK recordingEditor(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_CHAR)
+        charsReachingEditor += static_cast<wchar_t>(wParam);
+    return CallWindowProcW(systemEditor, window, message, wParam, lParam);
+}
+
+TEST_F(Controls, EnterAndEscapeInAOneLineBoxNeverReachTheSystemEditor)
+{
+    // The class procedure replaced for the editors created meanwhile.
+    HWND probe = CreateWindowExW(0, L"EDIT", L"", WS_CHILD, 0, 0, 1, 1, form.hWnd(), nullptr, nullptr, nullptr);
+    systemEditor = reinterpret_cast<WNDPROC>(
+        SetClassLongPtrW(probe, GCLP_WNDPROC, reinterpret_cast<LONG_PTR>(&recordingEditor)));
+    auto *box = new forms::SingleLineTextBox(form.client());
+    SetClassLongPtrW(probe, GCLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemEditor));
+    DestroyWindow(probe);
+    forms::setBounds(*box, {0, 0, 60, 20});
+
+    type(box->hwnd(), L"1\r2\n3\x1B");
+
+    EXPECT_EQ(charsReachingEditor, L"123");
+    EXPECT_EQ(box->text(), u"123");
+}
+
 TEST_F(Controls, ListBoxRaisesClickWhenAnotherEntryIsHighlighted)
 {
     auto *list = new forms::ListBox(form.client());

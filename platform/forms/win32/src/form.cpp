@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "back_surface.h"
+#include "form_accessible.h"
 #include "form_keyboard.h"
 #include "forms/errors.h"
 #include "menu_bar_over.h"
@@ -68,6 +69,10 @@ Form::~Form()
 {
     std::erase(liveForms(), this);
     std::erase(closedForms(), this);
+    if (accessible_ != nullptr) {
+        accessible_->disconnect(); // tools may hold it longer
+        accessible_->Release();
+    }
     SetWindowLongPtrW(hwnd(), GWLP_USERDATA, 0);
     timers_.reset();
     destroyWindow();
@@ -237,6 +242,23 @@ bool Form::takeKey(const MSG &message)
     return form->keyboard_->takeKey(message, [form](const char *name, const std::function<void()> &action) {
         form->runProcedure(name, action);
     });
+}
+
+FormAccessible *Form::accessible()
+{
+    if (accessible_ == nullptr)
+        accessible_ = FormAccessible::create(*this);
+    return accessible_;
+}
+
+// Every button: telling which ones changed would cost more than the tools' asking.
+void Form::drawnButtonsChanged()
+{
+    FormAccessible *tools = accessible();
+    if (tools == nullptr)
+        return;
+    for (int k = 0; k < drawnButtonCount(); ++k)
+        NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hwnd(), OBJID_CLIENT, tools->childId(k));
 }
 
 Form *Form::fromHandle(HWND hwnd)

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "form_accessible.h"
 #include "forms/errors.h"
 #include "menu_commands.h"
 #include "window_timers.h"
@@ -106,6 +107,12 @@ bool Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &re
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
         handlePointer(message, wParam, lParam);
+        return true;
+    case WM_GETOBJECT:
+        // The id is a 32-bit value, whatever the width of lParam.
+        if (static_cast<LONG>(static_cast<DWORD>(lParam)) != OBJID_CLIENT || accessible() == nullptr)
+            return false;
+        result = LresultFromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible *>(accessible()));
         return true;
     case WM_MOUSELEAVE:
         trackingLeave_ = false;

@@ -20,6 +20,17 @@ void SingleLineTextBox::setCentred(bool centred)
     setMaxTypedLength(maxTypedLength_);
 }
 
+// A one-line editor outside a dialog beeps at the characters of Enter,
+// Ctrl+Enter and Escape, which it cannot insert; the window has no default
+// button or cancel action for them to reach either.
+bool SingleLineTextBox::handleOwnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT &result)
+{
+    if (message != WM_CHAR || (wParam != L'\r' && wParam != L'\n' && wParam != 0x1B))
+        return false;
+    result = 0;
+    return true;
+}
+
 void SingleLineTextBox::focusSelectingAll()
 {
     SetFocus(hwnd());

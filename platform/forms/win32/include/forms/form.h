@@ -22,6 +22,7 @@
 namespace forms {
 
 class BackSurface;
+class FormAccessible;
 class FormKeyboard;
 class MenuCommands;
 class Timer;
@@ -47,8 +48,11 @@ class WindowTimers;
 // Keyboard: Tab and Shift+Tab move the focus in the order of the tab indices,
 // and a shown window starts with the focus on the visible, enabled control
 // with the lowest index. Shortcuts work whichever control has the focus.
-// Both need forms::Application's message loop. The drawn buttons reach
-// assistive tools only through their shortcuts.
+// Both need forms::Application's message loop.
+//
+// Assistive tools find the drawn buttons among the client area's children,
+// after its controls: name, description, shortcut, place, checked state and
+// a press that runs pressDrawnButton.
 class Form : public Control, public FormProcedures {
 public:
     Form();
@@ -102,8 +106,8 @@ public:
     // are pressed anywhere in the window; `keys` names it in error reports.
     // Other key names are refused with std::invalid_argument.
     void addShortcut(const char *keys, std::function<void()> action);
-    // Assistive tools learn nothing of drawn buttons here: nothing to tell.
-    void drawnButtonsChanged() {}
+    // Tells assistive tools that the drawn buttons' states may have changed.
+    void drawnButtonsChanged();
 
     // The form that owns the window handle, or null for a handle that names none.
     static Form *fromHandle(HWND hwnd);
@@ -116,6 +120,7 @@ public:
 
 private:
     friend class Control;
+    friend class FormAccessible;
     friend class Timer;
     static LRESULT CALLBACK windowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result);
@@ -126,6 +131,9 @@ private:
     void paintCycle();
     void fitWindowToClient();
     void focusFirstControl();
+    // The client area's object for assistive tools, made on first use; null
+    // when the system cannot provide its part.
+    FormAccessible *accessible();
 
     std::unique_ptr<BackSurface> surface_;
     Picture picture_;
@@ -133,6 +141,7 @@ private:
     std::unique_ptr<MenuBar> menuBar_;
     std::shared_ptr<WindowTimers> timers_;
     std::unique_ptr<FormKeyboard> keyboard_;
+    FormAccessible *accessible_ = nullptr; // one reference, released with the form
     HWND focusBeforeDeactivation_ = nullptr;
     bool loaded_ = false;
     bool trackingLeave_ = false;

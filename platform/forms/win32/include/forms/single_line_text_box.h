@@ -20,6 +20,9 @@ public:
     // Gives the box the focus with its whole text selected, so typing replaces it.
     void focusSelectingAll();
 
+protected:
+    bool handleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result) override;
+
 private:
     int maxTypedLength_ = 0;
 };
