@@ -57,6 +57,19 @@ LONG integer(IAccessible *object, HRESULT (STDMETHODCALLTYPE IAccessible::*gette
     return value.vt == VT_I4 ? value.lVal : -1;
 }
 
+struct StateChange {
+    HWND window;
+    LONG object;
+    LONG child;
+    bool operator==(const StateChange &) const = default;
+};
+std::vector<StateChange> stateChanges;
+
+void CALLBACK recordStateChange(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD)
+{
+    stateChanges.push_back({window, object, child});
+}
+
 TEST(FormAccessible, DrawnButtonsFollowTheControlsWithNameStatePlaceAndPress)
 {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
@@ -138,6 +151,13 @@ TEST(FormAccessible, DrawnButtonsFollowTheControlsWithNameStatePlaceAndPress)
         EXPECT_EQ(client->accDoDefaultAction(childVariant(id)), S_OK);
         EXPECT_EQ(form->pressed, std::vector<int>{static_cast<int>(k)});
     }
+
+    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_STATECHANGE, nullptr,
+                                         recordStateChange, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    form->drawnButtonsChanged();
+    test::pumpUntil([] { return stateChanges.size() >= 2; }, 1000);
+    UnhookWinEvent(hook);
+    EXPECT_EQ(stateChanges, (std::vector<StateChange>{{form->hWnd(), OBJID_CLIENT, 2}, {form->hWnd(), OBJID_CLIENT, 3}}));
 
     form.reset();
     EXPECT_EQ(client->get_accChildCount(&count), CO_E_OBJNOTCONNECTED) << "held after the form is gone";

@@ -72,6 +72,7 @@ Form::~Form()
     if (accessible_ != nullptr) {
         accessible_->disconnect(); // tools may hold it longer
         accessible_->Release();
+        accessible_ = nullptr;
     }
     SetWindowLongPtrW(hwnd(), GWLP_USERDATA, 0);
     timers_.reset();
