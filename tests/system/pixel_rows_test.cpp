@@ -41,6 +41,12 @@ struct GuardedRow {
 
 uint8_t channelByte(int pixel, int channel) { return static_cast<uint8_t>(pixel * 7 + channel * 85 + 1); }
 
+// One row through a set's rectangle conversion.
+bool toFourBytes(const RowConverters &set, uint8_t *dst, const uint8_t *src, int width)
+{
+    return set.rowsToFourBytes(dst, 0, src, 0, width, 1);
+}
+
 std::string label(const RowConverters &set, int width) { return std::string(set.name) + ", width " + std::to_string(width); }
 
 class PixelRowsTest : public ::testing::TestWithParam<int> {};
@@ -54,7 +60,7 @@ TEST_P(PixelRowsTest, ThreeToFourBytesCopiesColourAndKeepsTheUnusedByte)
         for (int x = 0; x < width; ++x)
             for (int c = 0; c < 3; ++c)
                 source.row()[3 * x + c] = channelByte(x, c);
-        EXPECT_EQ(set.toFourBytes(target.row(), source.row(), width), width > 0);
+        EXPECT_EQ(toFourBytes(set, target.row(), source.row(), width), width > 0);
         for (int x = 0; x < width; ++x) {
             for (int c = 0; c < 3; ++c)
                 ASSERT_EQ(target.row()[4 * x + c], channelByte(x, c)) << "pixel " << x << " channel " << c;
@@ -62,7 +68,7 @@ TEST_P(PixelRowsTest, ThreeToFourBytesCopiesColourAndKeepsTheUnusedByte)
         }
         EXPECT_TRUE(target.guardsIntact());
         EXPECT_TRUE(source.guardsIntact());
-        EXPECT_FALSE(set.toFourBytes(target.row(), source.row(), width)) << "the same colours again";
+        EXPECT_FALSE(toFourBytes(set, target.row(), source.row(), width)) << "the same colours again";
     }
 }
 
@@ -76,9 +82,42 @@ TEST_P(PixelRowsTest, ThreeToFourBytesReportsWhetherAColourByteChanged)
             SCOPED_TRACE(label(set, width) + ", byte " + std::to_string(changedByte));
             GuardedRow source(width, 3, 0x11), target(width, 4, 0x11);
             source.row()[changedByte] = 0x12;
-            ASSERT_TRUE(set.toFourBytes(target.row(), source.row(), width));
+            ASSERT_TRUE(toFourBytes(set, target.row(), source.row(), width));
             target.row()[4 * (changedByte / 3) + 3] ^= 0xFF;
-            ASSERT_FALSE(set.toFourBytes(target.row(), source.row(), width));
+            ASSERT_FALSE(toFourBytes(set, target.row(), source.row(), width));
+        }
+    }
+}
+
+// Rows apart by more than their width, as in a bitmap's rectangle: each
+// row lands at its own step, the bytes between rows stay, and a change in
+// the last row alone is reported.
+TEST_P(PixelRowsTest, ThreeToFourBytesConvertsEachRowOfARectangle)
+{
+    const int width = GetParam();
+    constexpr int kRows = 3;
+    const std::ptrdiff_t srcStep = 3 * width + 5, dstStep = 4 * width + 12;
+    for (const RowConverters &set : sys::availableRowConverters()) {
+        SCOPED_TRACE(label(set, width));
+        GuardedRow source(kRows * static_cast<size_t>(srcStep), 0), target(kRows * static_cast<size_t>(dstStep), kUnusedByte);
+        for (int row = 0; row < kRows; ++row)
+            for (int b = 0; b < 3 * width; ++b)
+                source.row()[row * srcStep + b] = channelByte(row * width + b / 3, b % 3);
+        EXPECT_EQ(set.rowsToFourBytes(target.row(), dstStep, source.row(), srcStep, width, kRows), width > 0);
+        for (int row = 0; row < kRows; ++row) {
+            const uint8_t *converted = target.row() + row * dstStep;
+            for (int x = 0; x < width; ++x)
+                for (int c = 0; c < 4; ++c)
+                    ASSERT_EQ(converted[4 * x + c], c < 3 ? channelByte(row * width + x, c) : kUnusedByte)
+                        << "row " << row << " pixel " << x << " byte " << c;
+            for (std::ptrdiff_t gap = 4 * width; gap < dstStep; ++gap)
+                ASSERT_EQ(converted[gap], kUnusedByte) << "row " << row << " gap byte " << gap;
+        }
+        EXPECT_TRUE(target.guardsIntact());
+        if (width > 0) {
+            source.row()[(kRows - 1) * srcStep + 3 * width - 1] ^= 0xFF;
+            EXPECT_TRUE(set.rowsToFourBytes(target.row(), dstStep, source.row(), srcStep, width, kRows));
+            EXPECT_FALSE(set.rowsToFourBytes(target.row(), dstStep, source.row(), srcStep, width, kRows));
         }
     }
 }

@@ -39,9 +39,12 @@ bool copyPixels(const Surface &dst, int dstX, int dstY, const Surface &src, int 
         return false;
     const BYTE *srcFirst = src.pixel(srcX, srcY);
     BYTE *dstFirst = dst.pixel(dstX, dstY);
+    const RowConverters &converters = availableRowConverters().front();
+    // Surfaces of different formats are different surfaces: no overlap.
+    if (dst.bytesPerPixel == 4 && src.bytesPerPixel == 3)
+        return converters.rowsToFourBytes(dstFirst, dst.rowStep, srcFirst, src.rowStep, width, height);
     const bool backwards = visitRowsBackwards(dst, dstFirst, src, srcFirst);
     const bool sameFormat = dst.bytesPerPixel == src.bytesPerPixel;
-    const RowConverters &converters = availableRowConverters().front();
     bool changed = false;
     for (int i = 0; i < height; ++i) {
         const int row = backwards ? height - 1 - i : i;
@@ -49,8 +52,6 @@ bool copyPixels(const Surface &dst, int dstX, int dstY, const Surface &src, int 
         const BYTE *from = srcFirst + row * src.rowStep;
         if (sameFormat) {
             changed |= copyRowSameFormat(to, from, width, dst.bytesPerPixel, reportChanges);
-        } else if (dst.bytesPerPixel == 4) {
-            changed |= converters.toFourBytes(to, from, width);
         } else {
             converters.toThreeBytes(to, from, width);
             changed = true; // never shown, so not worth comparing

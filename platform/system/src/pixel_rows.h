@@ -4,6 +4,7 @@
 #ifndef PELLORY_SYSTEM_PIXEL_ROWS_H
 #define PELLORY_SYSTEM_PIXEL_ROWS_H
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 
@@ -14,20 +15,38 @@ namespace pellory::sys {
 // 3 -> 4 bytes: the destination's unused byte is left as it was; the result
 // says whether any colour byte changed (a window then has to be presented).
 using RowToFourBytes = bool (*)(uint8_t *__restrict dst, const uint8_t *__restrict src, int width);
+// The same for `rows` rows, each `dstStep` and `srcStep` bytes after the one
+// before: a blit converts a whole rectangle in one call, which spares a
+// sprite-sized blit a call and its set-up per row.
+using RowsToFourBytes = bool (*)(uint8_t *__restrict dst, std::ptrdiff_t dstStep, const uint8_t *__restrict src,
+                                 std::ptrdiff_t srcStep, int width, int rows);
 // 4 -> 3 bytes: the source's unused byte is dropped.
 using RowToThreeBytes = void (*)(uint8_t *__restrict dst, const uint8_t *__restrict src, int width);
 
 struct RowConverters {
     const char *name;
-    RowToFourBytes toFourBytes;
+    RowsToFourBytes rowsToFourBytes;
     RowToThreeBytes toThreeBytes;
 };
+
+// Rows one by one through `Row`, for the sets whose rows gain nothing from
+// being converted together.
+template <RowToFourBytes Row>
+bool eachRowToFourBytes(uint8_t *__restrict dst, std::ptrdiff_t dstStep, const uint8_t *__restrict src,
+                        std::ptrdiff_t srcStep, int width, int rows)
+{
+    bool changed = false;
+    for (int row = 0; row < rows; ++row)
+        changed |= Row(dst + row * dstStep, src + row * srcStep, width);
+    return changed;
+}
 
 bool rowToFourBytesPortable(uint8_t *__restrict dst, const uint8_t *__restrict src, int width);
 void rowToThreeBytesPortable(uint8_t *__restrict dst, const uint8_t *__restrict src, int width);
 bool rowToFourBytesAvx2(uint8_t *__restrict dst, const uint8_t *__restrict src, int width);
 void rowToThreeBytesAvx2(uint8_t *__restrict dst, const uint8_t *__restrict src, int width);
-bool rowToFourBytesAvx512(uint8_t *__restrict dst, const uint8_t *__restrict src, int width);
+bool rowsToFourBytesAvx512(uint8_t *__restrict dst, std::ptrdiff_t dstStep, const uint8_t *__restrict src,
+                           std::ptrdiff_t srcStep, int width, int rows);
 void rowToThreeBytesAvx512(uint8_t *__restrict dst, const uint8_t *__restrict src, int width);
 
 // The sets this processor can run, fastest first.

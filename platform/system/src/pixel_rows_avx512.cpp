@@ -67,19 +67,40 @@ PELLORY_AVX512 void packPixels(uint8_t *dst, const uint8_t *src, __mmask16 sourc
     _mm512_mask_storeu_epi8(dst, targetBytes, _mm512_permutexvar_epi8(_mm512_load_si512(kPackIndex.data()), source));
 }
 
-} // namespace
+// Whole 16-pixel steps use constant masks; the tail's are worked out once
+// for all rows of a call.
+struct TailMasks {
+    __mmask64 sourceBytes;
+    __mmask64 colourBytes;
+};
 
-// Whole 16-pixel steps use constant masks; only the tail computes its own.
-PELLORY_AVX512 bool rowToFourBytesAvx512(uint8_t *__restrict dst, const uint8_t *__restrict src, int width)
+PELLORY_AVX512 inline TailMasks TailOf(int width)
+{
+    const int count = width % 16;
+    return {_cvtu64_mask64(LowBits(3 * count)), _cvtu64_mask64(kColourBytes & LowBits(4 * count))};
+}
+
+PELLORY_AVX512 inline __attribute__((always_inline)) __mmask64 spreadRow(uint8_t *dst, const uint8_t *src, int width,
+                                                                        TailMasks tail)
 {
     __mmask64 changed = 0;
     int x = 0;
     for (; x + 16 <= width; x += 16)
         changed |= spreadPixels(dst + 4 * x, src + 3 * x, _cvtu64_mask64(LowBits(48)), _cvtu64_mask64(kColourBytes));
-    const int count = width - x;
-    if (count > 0)
-        changed |= spreadPixels(dst + 4 * x, src + 3 * x, _cvtu64_mask64(LowBits(3 * count)),
-                                _cvtu64_mask64(kColourBytes & LowBits(4 * count)));
+    if (x < width)
+        changed |= spreadPixels(dst + 4 * x, src + 3 * x, tail.sourceBytes, tail.colourBytes);
+    return changed;
+}
+
+} // namespace
+
+PELLORY_AVX512 bool rowsToFourBytesAvx512(uint8_t *__restrict dst, std::ptrdiff_t dstStep,
+                                          const uint8_t *__restrict src, std::ptrdiff_t srcStep, int width, int rows)
+{
+    const TailMasks tail = TailOf(width);
+    __mmask64 changed = 0;
+    for (int row = 0; row < rows; ++row)
+        changed |= spreadRow(dst + row * dstStep, src + row * srcStep, width, tail);
     return changed != 0;
 }
 

@@ -17,10 +17,10 @@ ConverterList detectConverters()
     __builtin_cpu_init();
     if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
         __builtin_cpu_supports("avx512vbmi"))
-        list.sets[list.count++] = {"avx512", rowToFourBytesAvx512, rowToThreeBytesAvx512};
+        list.sets[list.count++] = {"avx512", rowsToFourBytesAvx512, rowToThreeBytesAvx512};
     if (__builtin_cpu_supports("avx2"))
-        list.sets[list.count++] = {"avx2", rowToFourBytesAvx2, rowToThreeBytesAvx2};
-    list.sets[list.count++] = {"portable", rowToFourBytesPortable, rowToThreeBytesPortable};
+        list.sets[list.count++] = {"avx2", eachRowToFourBytes<rowToFourBytesAvx2>, rowToThreeBytesAvx2};
+    list.sets[list.count++] = {"portable", eachRowToFourBytes<rowToFourBytesPortable>, rowToThreeBytesPortable};
     return list;
 }
 
