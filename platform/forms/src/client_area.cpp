@@ -88,7 +88,8 @@ void ClientArea::resizeSurface(QSize size)
 {
     size = size.expandedTo(QSize(1, 1)).boundedTo(QSize(MaxSurfaceSide, MaxSurfaceSide));
     const auto pixelCount = static_cast<std::size_t>(size.width()) * size.height();
-    auto pixels = std::make_unique<std::uint32_t[]>(pixelCount);
+    // Filled right below: zeroing it first would touch every page twice.
+    auto pixels = std::make_unique_for_overwrite<std::uint32_t[]>(pixelCount);
     QImage resized(reinterpret_cast<uchar *>(pixels.get()), size.width(), size.height(),
                    size.width() * 4, QImage::Format_RGB32);
     resized.fill(form_->palette().color(QPalette::Window));
