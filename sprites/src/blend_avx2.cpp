@@ -68,7 +68,7 @@ ORVALIN_AVX2 __m256i BlendChannel8(__m256i spritePart, __m256i workPart, const C
     const __m256i pair = _mm256_or_si256(spritePart, workPart);
     const __m256i high = _mm256_slli_epi32(_mm256_madd_epi16(pair, c.high), 12);
     const __m256i middle = _mm256_madd_epi16(pair, c.middle);
-    const __m256i low = _mm256_srli_epi32(_mm256_madd_epi16(pair, c.low), 14);
+    const __m256i low = _mm256_mulhi_epu16(pair, c.low);
     return _mm256_srli_epi32(_mm256_add_epi32(_mm256_add_epi32(high, middle), low), 24);
 }
 

@@ -195,7 +195,7 @@ ORVALIN_AVX512 __m512i BlendChannel16(__m512i sprite, __m512i work, const Coeffi
     const __m512i index = _mm512_load_si512(kPairIndex[Channel].data());
     const __m512i pair = _mm512_maskz_permutex2var_epi8(kPairBytes, sprite, index, work);
     const __m512i high = _mm512_slli_epi32(_mm512_madd_epi16(pair, c.high), 12);
-    const __m512i low = _mm512_srli_epi32(_mm512_madd_epi16(pair, c.low), 14);
+    const __m512i low = _mm512_mulhi_epu16(pair, c.low);
     // The middle product is added in the same instruction as it is made.
     return _mm512_dpwssd_epi32(_mm512_add_epi32(high, low), pair, c.middle);
 }
@@ -233,44 +233,83 @@ ORVALIN_AVX512 void StoreWork(uint8_t *work, WorkAccess access, __m512i packed)
     _mm_storeu_si128(reinterpret_cast<__m128i *>(work + 32), _mm512_extracti32x4_epi32(packed, 2));
 }
 
-// `varied` holds the chunk's coefficients when its alphas differ; without
-// it they are gathered.
-ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendChunk(__m512i pixels, const uint8_t *underRow,
-                                                                    uint8_t *out, int count, const BlendTable &table,
-                                                                    const Coefficients *varied)
+// Where a chunk's coefficients come from, decided for the whole block.
+enum class ChunkAlphas { Transparent, CopiedOpaque, Uniform, Varied };
+
+// Blends one chunk of `count` pixels with the coefficients `c`.
+ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendPixels(__m512i pixels, const uint8_t *underRow,
+                                                                     uint8_t *out, WorkAccess access,
+                                                                     const Coefficients &c)
 {
-    const __mmask16 lanes = _cvtu32_mask16((1u << count) - 1u);
-    const WorkAccess access = {count, _cvtu64_mask64((uint64_t{1} << (3 * count)) - 1u)};
-    const __m512i alpha = _mm512_srli_epi32(pixels, 24);
-    if (_mm512_mask_cmpneq_epi32_mask(lanes, alpha, _mm512_setzero_si512()) == 0) {
-        if (out != underRow)
-            StoreWork(out, access, LoadWork(underRow, access));
-        return;
-    }
-    if (table.copiesOpaque && _mm512_mask_cmpeq_epi32_mask(lanes, alpha, _mm512_set1_epi32(255)) == lanes) {
-        StoreWork(out, access, _mm512_permutexvar_epi8(_mm512_load_si512(kPackIndex.data()), pixels));
-        return;
-    }
     const __m512i under = LoadWork(underRow, access);
-    const int firstAlpha = _mm_cvtsi128_si32(_mm512_castsi512_si128(alpha));
-    Coefficients c;
-    if (_mm512_mask_cmpeq_epi32_mask(lanes, alpha, _mm512_set1_epi32(firstAlpha)) == lanes)
-        c = Broadcast(table.byAlpha[firstAlpha]);
-    else
-        c = varied != nullptr ? *varied : GatherCoefficients(alpha, lanes, table);
     StoreWork(out, access,
               PackChannels(BlendChannel16<0>(pixels, under, c), BlendChannel16<1>(pixels, under, c),
                            BlendChannel16<2>(pixels, under, c)));
 }
 
+// `looked` holds the chunk's coefficients when the block looked them up;
+// without it a varied chunk gathers them.
+ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendChunk(__m512i pixels, const uint8_t *underRow,
+                                                                    uint8_t *out, int count, ChunkAlphas alphas,
+                                                                    const BlendTable &table,
+                                                                    const Coefficients *looked)
+{
+    const WorkAccess access = {count, _cvtu64_mask64((uint64_t{1} << (3 * count)) - 1u)};
+    switch (alphas) {
+    case ChunkAlphas::Transparent:
+        if (out != underRow)
+            StoreWork(out, access, LoadWork(underRow, access));
+        return;
+    case ChunkAlphas::CopiedOpaque:
+        StoreWork(out, access, _mm512_permutexvar_epi8(_mm512_load_si512(kPackIndex.data()), pixels));
+        return;
+    case ChunkAlphas::Uniform:
+        BlendPixels(pixels, underRow, out, access,
+                    Broadcast(table.byAlpha[_mm_extract_epi8(_mm512_castsi512_si128(pixels), 3)]));
+        return;
+    case ChunkAlphas::Varied:
+        BlendPixels(pixels, underRow, out, access,
+                    looked != nullptr ? *looked
+                                      : GatherCoefficients(_mm512_srli_epi32(pixels, 24),
+                                                           _cvtu32_mask16((1u << count) - 1u), table));
+        return;
+    }
+}
+
 // Pixels of chunk `chunk` among a block's first `count`, 0 to 16.
 constexpr int ChunkCount(int count, int chunk) { return std::clamp(count - 16 * chunk, 0, 16); }
 
+// The block's alpha bytes (in the order of kBlockAlphaIndex) that are
+// transparent, opaque, and unlike their chunk's first, as bit masks.
+struct AlphaBits {
+    uint64_t transparent, opaque, differing;
+};
+
+ORVALIN_AVX512 AlphaBits ClassifyAlphas(__m512i alpha)
+{
+    const __m512i firstAlphas = _mm512_permutexvar_epi8(_mm512_load_si512(kChunkFirstAlphaIndex.data()), alpha);
+    return {_cvtmask64_u64(_mm512_testn_epi8_mask(alpha, alpha)),
+            _cvtmask64_u64(_mm512_cmpeq_epi8_mask(alpha, _mm512_set1_epi8(-1))),
+            _cvtmask64_u64(_mm512_cmpneq_epi8_mask(alpha, firstAlphas))};
+}
+
+// A short chunk's missing pixels read as transparent, so it is never taken
+// for opaque or uniform: it is blended in full, which is always exact.
+ORVALIN_AVX512 inline ChunkAlphas AlphasOf(const AlphaBits &bits, int chunk, bool copiesOpaque)
+{
+    const uint64_t own = kChunkBytes << (4 * chunk);
+    if ((bits.transparent & own) == own)
+        return ChunkAlphas::Transparent;
+    if (copiesOpaque && (bits.opaque & own) == own)
+        return ChunkAlphas::CopiedOpaque;
+    return (bits.differing & own) == 0 ? ChunkAlphas::Uniform : ChunkAlphas::Varied;
+}
+
 // `count` pixels, 64 in a whole block (a row's last block may be shorter: the
 // pixels beyond it are neither read nor written); the byte-permute lookup
-// runs only when some chunk's alphas differ.
+// runs only when two or more chunks have differing alphas.
 template <bool Whole>
-ORVALIN_AVX512 void BlendBlock(const uint8_t *sprite, const uint8_t *under, uint8_t *out, int count,
+ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendBlock(const uint8_t *sprite, const uint8_t *under, uint8_t *out, int count,
                                const BlendTable &table)
 {
     __m512i pixels[4];
@@ -282,27 +321,29 @@ ORVALIN_AVX512 void BlendBlock(const uint8_t *sprite, const uint8_t *under, uint
     const __m512i index = _mm512_load_si512(kBlockAlphaIndex.data());
     const __m512i alpha = _mm512_mask_blend_epi8(kUpperChunkBytes, _mm512_permutex2var_epi8(pixels[0], index, pixels[1]),
                                                  _mm512_permutex2var_epi8(pixels[2], index, pixels[3]));
-    if (_mm512_test_epi8_mask(alpha, alpha) == 0) {
+    const AlphaBits bits = ClassifyAlphas(alpha);
+    if (bits.transparent == ~uint64_t{0}) {
         if (out != under)
             std::memcpy(out, under, Whole ? 192 : 3 * static_cast<size_t>(count));
         return;
     }
-    const __m512i firstAlphas = _mm512_permutexvar_epi8(_mm512_load_si512(kChunkFirstAlphaIndex.data()), alpha);
-    const uint64_t differing = _cvtmask64_u64(_mm512_cmpneq_epi8_mask(alpha, firstAlphas));
-    int varyingChunks = 0;
+    ChunkAlphas alphas[4];
+    int variedChunks = 0;
     ORVALIN_UNROLLED
-    for (int chunk = 0; chunk < 4; ++chunk)
-        varyingChunks += (differing & (kChunkBytes << (4 * chunk))) != 0;
+    for (int chunk = 0; chunk < 4; ++chunk) {
+        alphas[chunk] = AlphasOf(bits, chunk, table.copiesOpaque);
+        variedChunks += alphas[chunk] == ChunkAlphas::Varied;
+    }
     // The lookup costs about as much as gathering for two chunks.
     Coefficients looked[4];
-    const bool lookUp = varyingChunks > 1;
+    const bool lookUp = variedChunks > 1;
     if (lookUp)
         LookUpBlock(alpha, table, looked);
     ORVALIN_UNROLLED
     for (int chunk = 0; chunk < 4; ++chunk) {
         const int chunkCount = Whole ? 16 : ChunkCount(count, chunk);
         if (chunkCount > 0)
-            BlendChunk(pixels[chunk], under + 48 * chunk, out + 48 * chunk, chunkCount, table,
+            BlendChunk(pixels[chunk], under + 48 * chunk, out + 48 * chunk, chunkCount, alphas[chunk], table,
                        lookUp ? &looked[chunk] : nullptr);
     }
 }

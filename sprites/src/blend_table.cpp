@@ -30,7 +30,7 @@ BlendCoefficients CoefficientsFor(int alpha, float opacity)
     BlendCoefficients c{};
     c.high = static_cast<uint32_t>(scaledA >> 26) | ((scaledInv >> 12) << 16);
     c.middle = static_cast<uint32_t>((scaledA >> 14) & 0xFFFu) | ((scaledInv & 0xFFFu) << 16);
-    c.low = static_cast<uint32_t>(scaledA & 0x3FFFu);
+    c.low = static_cast<uint32_t>(scaledA & 0x3FFFu) << 2;
     return c;
 }
 

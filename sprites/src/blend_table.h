@@ -8,8 +8,8 @@
 // pairwise 16-bit multiply-adds and 32-bit sums that cannot overflow:
 //   high   = s*(A>>26)        + d*(I>>12)
 //   middle = s*((A>>14)&4095) + d*(I&4095)
-//   low    = s*(A&16383)
-//   result = ((high << 12) + middle + (low >> 14)) >> 24
+//   low    = s*((A&16383)<<2) >> 16      (one unsigned high-half multiply)
+//   result = ((high << 12) + middle + low) >> 24
 #ifndef ORVALIN_BLEND_TABLE_H
 #define ORVALIN_BLEND_TABLE_H
 
@@ -18,7 +18,7 @@
 namespace orvalin {
 
 // Each word pair is (sprite colour factor, work pixel factor) as the
-// low and high 16 bits of one 32-bit value.
+// low and high 16 bits of one 32-bit value; `low` has no work pixel factor.
 struct BlendCoefficients {
     uint32_t high;
     uint32_t middle;
@@ -27,7 +27,7 @@ struct BlendCoefficients {
 };
 static_assert(sizeof(BlendCoefficients) == 16, "kernels gather entries at a 16-byte stride");
 
-// Bytes 0-3 of `high`, 0-3 of `middle` and 0-1 of `low` (below 2^14).
+// Bytes 0-3 of `high`, 0-3 of `middle` and 0-1 of `low` (below 2^16).
 constexpr int kCoefficientPlanes = 10;
 
 struct BlendTable {
@@ -48,7 +48,7 @@ inline uint8_t BlendChannel(const BlendCoefficients &c, uint32_t sprite, uint32_
     auto madd = [pair](uint32_t coefficients) {
         return (pair & 0xFFFFu) * (coefficients & 0xFFFFu) + (pair >> 16) * (coefficients >> 16);
     };
-    return static_cast<uint8_t>(((madd(c.high) << 12) + madd(c.middle) + (madd(c.low) >> 14)) >> 24);
+    return static_cast<uint8_t>(((madd(c.high) << 12) + madd(c.middle) + (madd(c.low) >> 16)) >> 24);
 }
 
 } // namespace orvalin
