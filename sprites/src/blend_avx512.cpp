@@ -309,8 +309,8 @@ ORVALIN_AVX512 inline ChunkAlphas AlphasOf(const AlphaBits &bits, int chunk, boo
 // pixels beyond it are neither read nor written); the byte-permute lookup
 // runs only when two or more chunks have differing alphas.
 template <bool Whole>
-ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendBlock(const uint8_t *sprite, const uint8_t *under, uint8_t *out, int count,
-                               const BlendTable &table)
+ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendBlock(const uint8_t *sprite, const uint8_t *under,
+                                                                    uint8_t *out, int count, const BlendTable &table)
 {
     __m512i pixels[4];
     ORVALIN_UNROLLED
