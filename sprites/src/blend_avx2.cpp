@@ -49,18 +49,32 @@ ORVALIN_AVX2 void StorePacked(uint8_t *target, __m256i pixels)
     Store12(target + 12, _mm256_extracti128_si256(packed, 1));
 }
 
-ORVALIN_AVX2 Coefficients LoadCoefficients(__m256i alpha, uint8_t firstAlpha, const BlendTable &table)
+// Entry (high, middle, low, unused) of pixel i in lane half i / 4.
+ORVALIN_AVX2 __m256i EntryPair(const uint8_t *sprite, int i, const BlendTable &table)
 {
-    const __m256i first = _mm256_set1_epi32(firstAlpha);
+    const auto *first = reinterpret_cast<const __m128i *>(&table.byAlpha[sprite[4 * i + 3]]);
+    const auto *second = reinterpret_cast<const __m128i *>(&table.byAlpha[sprite[4 * i + 19]]);
+    return _mm256_inserti128_si256(_mm256_castsi128_si256(_mm_load_si128(first)), _mm_load_si128(second), 1);
+}
+
+// Eight entries loaded one by one and transposed: on processors that split
+// 256-bit work (gathers above all) this is several times faster than gathering.
+ORVALIN_AVX2 Coefficients LoadCoefficients(__m256i alpha, const uint8_t *sprite, const BlendTable &table)
+{
+    const __m256i first = _mm256_set1_epi32(sprite[3]);
     if (_mm256_movemask_epi8(_mm256_cmpeq_epi32(alpha, first)) == -1) {
-        const BlendCoefficients &c = table.byAlpha[firstAlpha];
+        const BlendCoefficients &c = table.byAlpha[sprite[3]];
         return {_mm256_set1_epi32(static_cast<int>(c.high)), _mm256_set1_epi32(static_cast<int>(c.middle)),
                 _mm256_set1_epi32(static_cast<int>(c.low))};
     }
-    const __m256i offsets = _mm256_slli_epi32(alpha, 2);
-    const auto *base = reinterpret_cast<const int *>(table.byAlpha);
-    return {_mm256_i32gather_epi32(base, offsets, 4), _mm256_i32gather_epi32(base + 1, offsets, 4),
-            _mm256_i32gather_epi32(base + 2, offsets, 4)};
+    const __m256i entries0 = EntryPair(sprite, 0, table), entries1 = EntryPair(sprite, 1, table);
+    const __m256i entries2 = EntryPair(sprite, 2, table), entries3 = EntryPair(sprite, 3, table);
+    const __m256i highMiddle01 = _mm256_unpacklo_epi32(entries0, entries1);
+    const __m256i highMiddle23 = _mm256_unpacklo_epi32(entries2, entries3);
+    const __m256i low01 = _mm256_unpackhi_epi32(entries0, entries1);
+    const __m256i low23 = _mm256_unpackhi_epi32(entries2, entries3);
+    return {_mm256_unpacklo_epi64(highMiddle01, highMiddle23), _mm256_unpackhi_epi64(highMiddle01, highMiddle23),
+            _mm256_unpacklo_epi64(low01, low23)};
 }
 
 ORVALIN_AVX2 __m256i BlendChannel8(__m256i spritePart, __m256i workPart, const Coefficients &c)
@@ -87,7 +101,7 @@ ORVALIN_AVX2 void BlendChunk(const uint8_t *sprite, const uint8_t *underRow, uin
         return;
     }
     const __m256i under = _mm256_set_m128i(Load12(underRow + 12), Load12(underRow));
-    const Coefficients c = LoadCoefficients(alpha, sprite[3], table);
+    const Coefficients c = LoadCoefficients(alpha, sprite, table);
     const __m256i blue = BlendChannel8(_mm256_shuffle_epi8(pixels, ORVALIN_SPRITE_CHANNEL(0)),
                                        _mm256_shuffle_epi8(under, ORVALIN_WORK_CHANNEL(0)), c);
     const __m256i green = BlendChannel8(_mm256_shuffle_epi8(pixels, ORVALIN_SPRITE_CHANNEL(1)),
