@@ -12,41 +12,50 @@ namespace orvalin {
 namespace {
 
 // Within each 128-bit half (four pixels): the sprite's channel k into byte
-// 4j, the work row's channel k into byte 4j+2, zero elsewhere.
+// 4j, the work row's channel k into byte 4j+2, zero elsewhere. The work
+// pixels of the high half start at its byte 4 (see LoadWork).
 #define ORVALIN_SPRITE_CHANNEL(k) \
     _mm256_setr_epi8(k, -1, -1, -1, 4 + k, -1, -1, -1, 8 + k, -1, -1, -1, 12 + k, -1, -1, -1, \
                      k, -1, -1, -1, 4 + k, -1, -1, -1, 8 + k, -1, -1, -1, 12 + k, -1, -1, -1)
 #define ORVALIN_WORK_CHANNEL(k) \
     _mm256_setr_epi8(-1, -1, k, -1, -1, -1, 3 + k, -1, -1, -1, 6 + k, -1, -1, -1, 9 + k, -1, \
-                     -1, -1, k, -1, -1, -1, 3 + k, -1, -1, -1, 6 + k, -1, -1, -1, 9 + k, -1)
+                     -1, -1, 4 + k, -1, -1, -1, 7 + k, -1, -1, -1, 10 + k, -1, -1, -1, 13 + k, -1)
+// Channel k's results, the top bytes of the four lanes, into bytes 3j+k.
+#define ORVALIN_PLACE_CHANNEL(k) \
+    _mm256_setr_epi8(k == 0 ? 3 : -1, k == 1 ? 3 : -1, k == 2 ? 3 : -1, k == 0 ? 7 : -1, k == 1 ? 7 : -1, \
+                     k == 2 ? 7 : -1, k == 0 ? 11 : -1, k == 1 ? 11 : -1, k == 2 ? 11 : -1, k == 0 ? 15 : -1, \
+                     k == 1 ? 15 : -1, k == 2 ? 15 : -1, -1, -1, -1, -1, k == 0 ? 3 : -1, k == 1 ? 3 : -1, \
+                     k == 2 ? 3 : -1, k == 0 ? 7 : -1, k == 1 ? 7 : -1, k == 2 ? 7 : -1, k == 0 ? 11 : -1, \
+                     k == 1 ? 11 : -1, k == 2 ? 11 : -1, k == 0 ? 15 : -1, k == 1 ? 15 : -1, k == 2 ? 15 : -1, \
+                     -1, -1, -1, -1)
 
 struct Coefficients {
     __m256i high, middle, low;
 };
 
-ORVALIN_AVX2 __m128i Load12(const uint8_t *source)
+// The 24 bytes of eight work pixels with two 16-byte loads that stay inside
+// them: the low half holds pixels 0-3 from byte 0, the high half pixels 4-7
+// from byte 4.
+ORVALIN_AVX2 __m256i LoadWork(const uint8_t *work)
 {
-    uint32_t last;
-    std::memcpy(&last, source + 8, sizeof last);
-    return _mm_insert_epi32(_mm_loadl_epi64(reinterpret_cast<const __m128i *>(source)),
-                            static_cast<int>(last), 2);
+    return _mm256_set_m128i(_mm_loadu_si128(reinterpret_cast<const __m128i *>(work + 8)),
+                            _mm_loadu_si128(reinterpret_cast<const __m128i *>(work)));
 }
 
-ORVALIN_AVX2 void Store12(uint8_t *target, __m128i value)
+// Stores the first 12 bytes of each half as 24 consecutive bytes.
+ORVALIN_AVX2 void StoreWork(uint8_t *work, __m256i halves)
 {
-    _mm_storel_epi64(reinterpret_cast<__m128i *>(target), value);
-    const auto last = static_cast<uint32_t>(_mm_extract_epi32(value, 2));
-    std::memcpy(target + 8, &last, sizeof last);
+    const __m256i joined = _mm256_permutevar8x32_epi32(halves, _mm256_setr_epi32(0, 1, 2, 4, 5, 6, 7, 7));
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(work), _mm256_castsi256_si128(joined));
+    _mm_storel_epi64(reinterpret_cast<__m128i *>(work + 16), _mm256_extracti128_si256(joined, 1));
 }
 
-// Blue, green, red of four-byte pixels into the first 12 bytes of each half.
-ORVALIN_AVX2 void StorePacked(uint8_t *target, __m256i pixels)
+// Blue, green, red of eight four-byte pixels.
+ORVALIN_AVX2 void StorePacked(uint8_t *work, __m256i pixels)
 {
     const __m256i pack = _mm256_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1,
                                           0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1);
-    const __m256i packed = _mm256_shuffle_epi8(pixels, pack);
-    Store12(target, _mm256_castsi256_si128(packed));
-    Store12(target + 12, _mm256_extracti128_si256(packed, 1));
+    StoreWork(work, _mm256_shuffle_epi8(pixels, pack));
 }
 
 // Entry (high, middle, low, unused) of pixel i in lane half i / 4.
@@ -77,13 +86,14 @@ ORVALIN_AVX2 Coefficients LoadCoefficients(__m256i alpha, const uint8_t *sprite,
             _mm256_unpacklo_epi64(low01, low23)};
 }
 
+// The blended channel in the top byte of each lane; the rest is discarded.
 ORVALIN_AVX2 __m256i BlendChannel8(__m256i spritePart, __m256i workPart, const Coefficients &c)
 {
     const __m256i pair = _mm256_or_si256(spritePart, workPart);
     const __m256i high = _mm256_slli_epi32(_mm256_madd_epi16(pair, c.high), 12);
     const __m256i middle = _mm256_madd_epi16(pair, c.middle);
     const __m256i low = _mm256_mulhi_epu16(pair, c.low);
-    return _mm256_srli_epi32(_mm256_add_epi32(_mm256_add_epi32(high, middle), low), 24);
+    return _mm256_add_epi32(_mm256_add_epi32(high, middle), low);
 }
 
 ORVALIN_AVX2 void BlendChunk(const uint8_t *sprite, const uint8_t *underRow, uint8_t *out, const BlendTable &table)
@@ -100,7 +110,7 @@ ORVALIN_AVX2 void BlendChunk(const uint8_t *sprite, const uint8_t *underRow, uin
         StorePacked(out, pixels);
         return;
     }
-    const __m256i under = _mm256_set_m128i(Load12(underRow + 12), Load12(underRow));
+    const __m256i under = LoadWork(underRow);
     const Coefficients c = LoadCoefficients(alpha, sprite, table);
     const __m256i blue = BlendChannel8(_mm256_shuffle_epi8(pixels, ORVALIN_SPRITE_CHANNEL(0)),
                                        _mm256_shuffle_epi8(under, ORVALIN_WORK_CHANNEL(0)), c);
@@ -108,9 +118,9 @@ ORVALIN_AVX2 void BlendChunk(const uint8_t *sprite, const uint8_t *underRow, uin
                                         _mm256_shuffle_epi8(under, ORVALIN_WORK_CHANNEL(1)), c);
     const __m256i red = BlendChannel8(_mm256_shuffle_epi8(pixels, ORVALIN_SPRITE_CHANNEL(2)),
                                       _mm256_shuffle_epi8(under, ORVALIN_WORK_CHANNEL(2)), c);
-    const __m256i blended = _mm256_or_si256(_mm256_or_si256(blue, _mm256_slli_epi32(green, 8)),
-                                            _mm256_slli_epi32(red, 16));
-    StorePacked(out, blended);
+    StoreWork(out, _mm256_or_si256(_mm256_or_si256(_mm256_shuffle_epi8(blue, ORVALIN_PLACE_CHANNEL(0)),
+                                                   _mm256_shuffle_epi8(green, ORVALIN_PLACE_CHANNEL(1))),
+                                   _mm256_shuffle_epi8(red, ORVALIN_PLACE_CHANNEL(2))));
 }
 
 } // namespace

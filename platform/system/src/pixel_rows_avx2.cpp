@@ -8,27 +8,37 @@
 
 namespace pellory::sys {
 
+// Four pixels from 16 source bytes (12 used, picked by `spread`) over the
+// four destination pixels at `to`, whose unused bytes stay; returns the
+// changed bits.
+PELLORY_AVX2 __m128i spreadFourPixels(__m128i *to, const uint8_t *from, __m128i spread)
+{
+    const __m128i kept = _mm_loadu_si128(to);
+    const __m128i source = _mm_loadu_si128(reinterpret_cast<const __m128i *>(from));
+    const __m128i merged = _mm_or_si128(_mm_and_si128(kept, _mm_set1_epi32(static_cast<int>(0xFF000000u))),
+                                        _mm_shuffle_epi8(source, spread));
+    _mm_storeu_si128(to, merged);
+    return _mm_xor_si128(merged, kept);
+}
+
+// 128-bit steps: on processors that split 256-bit work this loop, bound by
+// its loads and stores, ran a quarter faster than with 256-bit steps.
 PELLORY_AVX2 bool rowToFourBytesAvx2(uint8_t *__restrict dst, const uint8_t *__restrict src, int width)
 {
-    // The low lane holds source bytes 0-15 (pixels 0-3 at 0), the high lane
-    // bytes 8-23 (pixels 4-7 at 4), so eight pixels read exactly 24 bytes.
-    const __m256i spread = _mm256_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1,
-                                            4, 5, 6, -1, 7, 8, 9, -1, 10, 11, 12, -1, 13, 14, 15, -1);
-    const __m256i colourBytes = _mm256_set1_epi32(0x00FFFFFF);
-    __m256i differences = _mm256_setzero_si256();
+    // Eight pixels read exactly 24 bytes: 0-15 for pixels 0-3 and 8-23 for
+    // pixels 4-7, which start at byte 4 of the second read.
+    const __m128i spreadFirst = _mm_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1);
+    const __m128i spreadSecond = _mm_setr_epi8(4, 5, 6, -1, 7, 8, 9, -1, 10, 11, 12, -1, 13, 14, 15, -1);
+    __m128i differences = _mm_setzero_si128();
     int x = 0;
     for (; x + 8 <= width; x += 8) {
+        auto *to = reinterpret_cast<__m128i *>(dst + 4 * x);
         const uint8_t *from = src + 3 * x;
-        const __m256i source = _mm256_set_m128i(_mm_loadu_si128(reinterpret_cast<const __m128i *>(from + 8)),
-                                                _mm_loadu_si128(reinterpret_cast<const __m128i *>(from)));
-        auto *to = reinterpret_cast<__m256i *>(dst + 4 * x);
-        const __m256i kept = _mm256_loadu_si256(to);
-        const __m256i merged = _mm256_blendv_epi8(kept, _mm256_shuffle_epi8(source, spread), colourBytes);
-        differences = _mm256_or_si256(differences, _mm256_xor_si256(merged, kept));
-        _mm256_storeu_si256(to, merged);
+        differences = _mm_or_si128(differences, spreadFourPixels(to, from, spreadFirst));
+        differences = _mm_or_si128(differences, spreadFourPixels(to + 1, from + 8, spreadSecond));
     }
     const bool tailChanged = rowToFourBytesPortable(dst + 4 * x, src + 3 * x, width - x);
-    return tailChanged || !_mm256_testz_si256(differences, differences);
+    return tailChanged || !_mm_testz_si128(differences, differences);
 }
 
 PELLORY_AVX2 void rowToThreeBytesAvx2(uint8_t *__restrict dst, const uint8_t *__restrict src, int width)
