@@ -10,15 +10,13 @@ namespace pellory::sys {
 
 // Four pixels from 16 source bytes (12 used, picked by `spread`) over the
 // four destination pixels at `to`, whose unused bytes stay; returns the
-// changed bits.
+// changed bits, the unused bytes' included (the caller drops those).
 PELLORY_AVX2 __m128i spreadFourPixels(__m128i *to, const uint8_t *from, __m128i spread)
 {
     const __m128i kept = _mm_loadu_si128(to);
-    const __m128i source = _mm_loadu_si128(reinterpret_cast<const __m128i *>(from));
-    const __m128i merged = _mm_or_si128(_mm_and_si128(kept, _mm_set1_epi32(static_cast<int>(0xFF000000u))),
-                                        _mm_shuffle_epi8(source, spread));
-    _mm_storeu_si128(to, merged);
-    return _mm_xor_si128(merged, kept);
+    const __m128i colours = _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i *>(from)), spread);
+    _mm_storeu_si128(to, _mm_blendv_epi8(colours, kept, _mm_set1_epi32(static_cast<int>(0xFF000000u))));
+    return _mm_xor_si128(colours, kept);
 }
 
 // 128-bit steps: on processors that split 256-bit work this loop, bound by
@@ -38,7 +36,7 @@ PELLORY_AVX2 bool rowToFourBytesAvx2(uint8_t *__restrict dst, const uint8_t *__r
         differences = _mm_or_si128(differences, spreadFourPixels(to + 1, from + 8, spreadSecond));
     }
     const bool tailChanged = rowToFourBytesPortable(dst + 4 * x, src + 3 * x, width - x);
-    return tailChanged || !_mm_testz_si128(differences, differences);
+    return tailChanged || !_mm_testz_si128(differences, _mm_set1_epi32(0x00FFFFFF));
 }
 
 PELLORY_AVX2 void rowToThreeBytesAvx2(uint8_t *__restrict dst, const uint8_t *__restrict src, int width)
