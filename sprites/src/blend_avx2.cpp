@@ -4,6 +4,7 @@
 
 #include <immintrin.h>
 
+#include <array>
 #include <cstring>
 
 #define ORVALIN_AVX2 __attribute__((target("avx2")))
@@ -20,14 +21,21 @@ namespace {
 #define ORVALIN_WORK_CHANNEL(k) \
     _mm256_setr_epi8(-1, -1, k, -1, -1, -1, 3 + k, -1, -1, -1, 6 + k, -1, -1, -1, 9 + k, -1, \
                      -1, -1, 4 + k, -1, -1, -1, 7 + k, -1, -1, -1, 10 + k, -1, -1, -1, 13 + k, -1)
-// Channel k's results, the top bytes of the four lanes, into bytes 3j+k.
-#define ORVALIN_PLACE_CHANNEL(k) \
-    _mm256_setr_epi8(k == 0 ? 3 : -1, k == 1 ? 3 : -1, k == 2 ? 3 : -1, k == 0 ? 7 : -1, k == 1 ? 7 : -1, \
-                     k == 2 ? 7 : -1, k == 0 ? 11 : -1, k == 1 ? 11 : -1, k == 2 ? 11 : -1, k == 0 ? 15 : -1, \
-                     k == 1 ? 15 : -1, k == 2 ? 15 : -1, -1, -1, -1, -1, k == 0 ? 3 : -1, k == 1 ? 3 : -1, \
-                     k == 2 ? 3 : -1, k == 0 ? 7 : -1, k == 1 ? 7 : -1, k == 2 ? 7 : -1, k == 0 ? 11 : -1, \
-                     k == 1 ? 11 : -1, k == 2 ? 11 : -1, k == 0 ? 15 : -1, k == 1 ? 15 : -1, k == 2 ? 15 : -1, \
-                     -1, -1, -1, -1)
+using ByteIndex = std::array<int8_t, 32>;
+
+// Channel k's results, the top bytes of each half's four lanes, into that
+// half's bytes 3j+k; zero elsewhere.
+constexpr ByteIndex PlaceIndex(int channel)
+{
+    ByteIndex index{};
+    index.fill(-1);
+    for (int half = 0; half < 2; ++half)
+        for (int lane = 0; lane < 4; ++lane)
+            index[16 * half + 3 * lane + channel] = static_cast<int8_t>(4 * lane + 3);
+    return index;
+}
+
+alignas(32) constexpr ByteIndex kPlaceIndex[3] = {PlaceIndex(0), PlaceIndex(1), PlaceIndex(2)};
 
 struct Coefficients {
     __m256i high, middle, low;
@@ -86,6 +94,12 @@ ORVALIN_AVX2 Coefficients LoadCoefficients(__m256i alpha, const uint8_t *sprite,
             _mm256_unpacklo_epi64(low01, low23)};
 }
 
+ORVALIN_AVX2 __m256i PlaceChannel(__m256i results, int channel)
+{
+    const auto *index = reinterpret_cast<const __m256i *>(kPlaceIndex[channel].data());
+    return _mm256_shuffle_epi8(results, _mm256_load_si256(index));
+}
+
 // The blended channel in the top byte of each lane; the rest is discarded.
 ORVALIN_AVX2 __m256i BlendChannel8(__m256i spritePart, __m256i workPart, const Coefficients &c)
 {
@@ -118,9 +132,8 @@ ORVALIN_AVX2 void BlendChunk(const uint8_t *sprite, const uint8_t *underRow, uin
                                         _mm256_shuffle_epi8(under, ORVALIN_WORK_CHANNEL(1)), c);
     const __m256i red = BlendChannel8(_mm256_shuffle_epi8(pixels, ORVALIN_SPRITE_CHANNEL(2)),
                                       _mm256_shuffle_epi8(under, ORVALIN_WORK_CHANNEL(2)), c);
-    StoreWork(out, _mm256_or_si256(_mm256_or_si256(_mm256_shuffle_epi8(blue, ORVALIN_PLACE_CHANNEL(0)),
-                                                   _mm256_shuffle_epi8(green, ORVALIN_PLACE_CHANNEL(1))),
-                                   _mm256_shuffle_epi8(red, ORVALIN_PLACE_CHANNEL(2))));
+    StoreWork(out,
+              _mm256_or_si256(_mm256_or_si256(PlaceChannel(blue, 0), PlaceChannel(green, 1)), PlaceChannel(red, 2)));
 }
 
 } // namespace
