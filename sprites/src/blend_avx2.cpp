@@ -21,6 +21,7 @@ namespace {
 #define ORVALIN_WORK_CHANNEL(k) \
     _mm256_setr_epi8(-1, -1, k, -1, -1, -1, 3 + k, -1, -1, -1, 6 + k, -1, -1, -1, 9 + k, -1, \
                      -1, -1, 4 + k, -1, -1, -1, 7 + k, -1, -1, -1, 10 + k, -1, -1, -1, 13 + k, -1)
+
 using ByteIndex = std::array<int8_t, 32>;
 
 // Channel k's results, the top bytes of each half's four lanes, into that

@@ -19,8 +19,8 @@ PELLORY_AVX2 __m128i spreadFourPixels(__m128i *to, const uint8_t *from, __m128i 
     return _mm_xor_si128(colours, kept);
 }
 
-// 128-bit steps: on processors that split 256-bit work this loop, bound by
-// its loads and stores, ran a quarter faster than with 256-bit steps.
+// 128-bit steps: on a processor that splits 256-bit work this loop ran a
+// quarter faster than with 256-bit steps.
 PELLORY_AVX2 bool rowToFourBytesAvx2(uint8_t *__restrict dst, const uint8_t *__restrict src, int width)
 {
     // Eight pixels read exactly 24 bytes: 0-15 for pixels 0-3 and 8-23 for
