@@ -1,5 +1,6 @@
-// Each row conversion variant over a 64x64 block (the largest sprite), both
-// directions, next to the plain copy in bit_blt_bench.cpp.
+// Each row conversion variant over a square block, 64 (the largest sprite)
+// and 44 (the bundled buttons, whose rows end four pixels after the last
+// step of eight), both directions, next to the plain copy in bit_blt_bench.cpp.
 #include "pixel_rows.h"
 
 #include <benchmark/benchmark.h>
@@ -9,37 +10,43 @@
 
 namespace {
 
-constexpr int kSide = 64;
-
 // 4 -> 3 bytes, row by row, as a capture converts them.
 void packBlock(benchmark::State &state, pellory::sys::RowToThreeBytes convert)
 {
-    std::vector<uint8_t> from(size_t{kSide} * kSide * 4, 7), to(size_t{kSide} * kSide * 3, 0xFF);
+    const auto side = static_cast<int>(state.range(0));
+    std::vector<uint8_t> from(size_t(side) * side * 4, 7), to(size_t(side) * side * 3, 0xFF);
     for (auto _ : state) {
-        for (size_t row = 0; row < kSide; ++row)
-            convert(&to[row * kSide * 3], &from[row * kSide * 4], kSide);
+        for (int row = 0; row < side; ++row)
+            convert(&to[row * side * 3], &from[row * side * 4], side);
         benchmark::ClobberMemory();
     }
-    state.SetBytesProcessed(state.iterations() * kSide * kSide * 3);
+    state.SetBytesProcessed(state.iterations() * side * side * 3);
 }
 
 // 3 -> 4 bytes, the whole block in one call, as a blit converts it.
 void spreadBlock(benchmark::State &state, pellory::sys::RowsToFourBytes convert)
 {
-    std::vector<uint8_t> from(size_t{kSide} * kSide * 3, 7), to(size_t{kSide} * kSide * 4, 0xFF);
+    const auto side = static_cast<int>(state.range(0));
+    std::vector<uint8_t> from(size_t(side) * side * 3, 7), to(size_t(side) * side * 4, 0xFF);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(convert(to.data(), kSide * 4, from.data(), kSide * 3, kSide, kSide));
+        benchmark::DoNotOptimize(convert(to.data(), side * 4, from.data(), side * 3, side, side));
         benchmark::ClobberMemory();
     }
-    state.SetBytesProcessed(state.iterations() * kSide * kSide * 3);
+    state.SetBytesProcessed(state.iterations() * side * side * 3);
 }
 
 const bool kRegistered = [] {
     for (const auto &set : pellory::sys::availableRowConverters()) {
         benchmark::RegisterBenchmark((std::string("rowsToFourBytes/") + set.name).c_str(), spreadBlock,
-                                     set.rowsToFourBytes);
+                                     set.rowsToFourBytes)
+            ->ArgName("side")
+            ->Arg(64)
+            ->Arg(44);
         benchmark::RegisterBenchmark((std::string("rowsToThreeBytes/") + set.name).c_str(), packBlock,
-                                     set.toThreeBytes);
+                                     set.toThreeBytes)
+            ->ArgName("side")
+            ->Arg(64)
+            ->Arg(44);
     }
     return true;
 }();

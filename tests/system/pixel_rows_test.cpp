@@ -140,9 +140,10 @@ TEST_P(PixelRowsTest, FourToThreeBytesDropsTheUnusedByte)
     }
 }
 
-// 0 to 40 covers every tail of the 8- and 16-pixel steps; 64 and 65 the sprite size.
-INSTANTIATE_TEST_SUITE_P(Widths, PixelRowsTest, ::testing::Values(0, 1, 2, 3, 5, 7, 8, 9, 10, 15, 16, 17, 23, 24, 31,
-                                                                  32, 33, 40, 64, 65));
+// Tails of 0 to 7 pixels after no step, one step and several, with and
+// without the four-pixel step; 44 the bundled buttons, 64 and 65 the sprite size.
+INSTANTIATE_TEST_SUITE_P(Widths, PixelRowsTest, ::testing::Values(0, 1, 2, 3, 4, 5, 7, 8, 9, 10, 12, 15, 16, 17, 23, 24,
+                                                                  31, 32, 33, 40, 44, 64, 65));
 
 TEST(PixelRowsSets, PortableIsAlwaysThereAndLast)
 {
