@@ -1,5 +1,6 @@
-// Eight pixels a step with in-lane byte shuffles; the last width % 8 pixels
-// go through the portable code. Every load and store stays inside its row.
+// Eight pixels a step with in-lane byte shuffles; of the last width % 8
+// pixels, four may take one more step and the rest go through the portable
+// code. Every load and store stays inside its row.
 #include "pixel_rows.h"
 
 #include <immintrin.h>
