@@ -12,11 +12,12 @@ namespace pellory::sys {
 // Four pixels from 16 source bytes (12 used, picked by `spread`) over the
 // four destination pixels at `to`, whose unused bytes stay; returns the
 // changed bits, the unused bytes' included (the caller drops those).
-PELLORY_AVX2 __m128i spreadFourPixels(__m128i *to, const uint8_t *from, __m128i spread)
+PELLORY_AVX2 __m128i spreadFourPixels(uint8_t *to, const uint8_t *from, __m128i spread)
 {
-    const __m128i kept = _mm_loadu_si128(to);
+    auto *target = reinterpret_cast<__m128i *>(to);
+    const __m128i kept = _mm_loadu_si128(target);
     const __m128i colours = _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i *>(from)), spread);
-    _mm_storeu_si128(to, _mm_blendv_epi8(colours, kept, _mm_set1_epi32(static_cast<int>(0xFF000000u))));
+    _mm_storeu_si128(target, _mm_blendv_epi8(colours, kept, _mm_set1_epi32(static_cast<int>(0xFF000000u))));
     return _mm_xor_si128(colours, kept);
 }
 
@@ -31,16 +32,15 @@ PELLORY_AVX2 bool rowToFourBytesAvx2(uint8_t *__restrict dst, const uint8_t *__r
     __m128i differences = _mm_setzero_si128();
     int x = 0;
     for (; x + 8 <= width; x += 8) {
-        auto *to = reinterpret_cast<__m128i *>(dst + 4 * x);
+        uint8_t *to = dst + 4 * x;
         const uint8_t *from = src + 3 * x;
         differences = _mm_or_si128(differences, spreadFourPixels(to, from, spreadFirst));
-        differences = _mm_or_si128(differences, spreadFourPixels(to + 1, from + 8, spreadSecond));
+        differences = _mm_or_si128(differences, spreadFourPixels(to + 16, from + 8, spreadSecond));
     }
     // Four more pixels in one step (a 44-pixel button row ends so): their 12
     // bytes are the last of a 16-byte read that starts inside the row.
     if (x >= 8 && width - x >= 4) {
-        differences = _mm_or_si128(differences, spreadFourPixels(reinterpret_cast<__m128i *>(dst + 4 * x),
-                                                                 src + 3 * x - 4, spreadSecond));
+        differences = _mm_or_si128(differences, spreadFourPixels(dst + 4 * x, src + 3 * x - 4, spreadSecond));
         x += 4;
     }
     const bool tailChanged = x < width && rowToFourBytesPortable(dst + 4 * x, src + 3 * x, width - x);
