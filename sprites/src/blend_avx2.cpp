@@ -75,16 +75,17 @@ ORVALIN_AVX2 __m256i EntryPair(const uint8_t *sprite, int i, const BlendTable &t
     return _mm256_inserti128_si256(_mm256_castsi128_si256(_mm_load_si128(first)), _mm_load_si128(second), 1);
 }
 
+// One entry for all eight pixels.
+ORVALIN_AVX2 Coefficients BroadcastCoefficients(const BlendCoefficients &entry)
+{
+    return {_mm256_set1_epi32(static_cast<int>(entry.high)), _mm256_set1_epi32(static_cast<int>(entry.middle)),
+            _mm256_set1_epi32(static_cast<int>(entry.low))};
+}
+
 // Eight entries loaded one by one and transposed: on processors that split
 // 256-bit work (gathers above all) this is several times faster than gathering.
-ORVALIN_AVX2 Coefficients LoadCoefficients(__m256i alpha, const uint8_t *sprite, const BlendTable &table)
+ORVALIN_AVX2 Coefficients GatherCoefficients(const uint8_t *sprite, const BlendTable &table)
 {
-    const __m256i first = _mm256_set1_epi32(sprite[3]);
-    if (_mm256_movemask_epi8(_mm256_cmpeq_epi32(alpha, first)) == -1) {
-        const BlendCoefficients &c = table.byAlpha[sprite[3]];
-        return {_mm256_set1_epi32(static_cast<int>(c.high)), _mm256_set1_epi32(static_cast<int>(c.middle)),
-                _mm256_set1_epi32(static_cast<int>(c.low))};
-    }
     const __m256i entries0 = EntryPair(sprite, 0, table), entries1 = EntryPair(sprite, 1, table);
     const __m256i entries2 = EntryPair(sprite, 2, table), entries3 = EntryPair(sprite, 3, table);
     const __m256i highMiddle01 = _mm256_unpacklo_epi32(entries0, entries1);
@@ -93,6 +94,18 @@ ORVALIN_AVX2 Coefficients LoadCoefficients(__m256i alpha, const uint8_t *sprite,
     const __m256i low23 = _mm256_unpackhi_epi32(entries2, entries3);
     return {_mm256_unpacklo_epi64(highMiddle01, highMiddle23), _mm256_unpackhi_epi64(highMiddle01, highMiddle23),
             _mm256_unpacklo_epi64(low01, low23)};
+}
+
+// Whether all eight pixels have the first one's alpha: one byte compare
+// against the first pixel, read at the alpha bytes, so the common chunks
+// (transparent, opaque, one alpha) need no alpha vector of their own.
+ORVALIN_AVX2 bool SharesFirstAlpha(__m256i pixels, const uint8_t *sprite)
+{
+    uint32_t first;
+    std::memcpy(&first, sprite, sizeof first);
+    const __m256i equal = _mm256_cmpeq_epi8(pixels, _mm256_set1_epi32(static_cast<int>(first)));
+    constexpr uint32_t kAlphaBytes = 0x88888888u;
+    return (static_cast<uint32_t>(_mm256_movemask_epi8(equal)) & kAlphaBytes) == kAlphaBytes;
 }
 
 ORVALIN_AVX2 __m256i PlaceChannel(__m256i results, int channel)
@@ -114,19 +127,20 @@ ORVALIN_AVX2 __m256i BlendChannel8(__m256i spritePart, __m256i workPart, const C
 ORVALIN_AVX2 void BlendChunk(const uint8_t *sprite, const uint8_t *underRow, uint8_t *out, const BlendTable &table)
 {
     const __m256i pixels = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(sprite));
-    const __m256i alpha = _mm256_srli_epi32(pixels, 24);
-    if (_mm256_movemask_epi8(_mm256_cmpeq_epi32(alpha, _mm256_setzero_si256())) == -1) {
+    const bool oneAlpha = SharesFirstAlpha(pixels, sprite);
+    const uint8_t alpha = sprite[3];
+    if (oneAlpha && alpha == 0) {
         if (out != underRow)
             std::memcpy(out, underRow, 24);
         return;
     }
-    if (table.copiesOpaque &&
-        _mm256_movemask_epi8(_mm256_cmpeq_epi32(alpha, _mm256_set1_epi32(255))) == -1) {
+    if (oneAlpha && alpha == 255 && table.copiesOpaque) {
         StorePacked(out, pixels);
         return;
     }
     const __m256i under = LoadWork(underRow);
-    const Coefficients c = LoadCoefficients(alpha, sprite, table);
+    const Coefficients c =
+        oneAlpha ? BroadcastCoefficients(table.byAlpha[alpha]) : GatherCoefficients(sprite, table);
     const __m256i blue = BlendChannel8(_mm256_shuffle_epi8(pixels, ORVALIN_SPRITE_CHANNEL(0)),
                                        _mm256_shuffle_epi8(under, ORVALIN_WORK_CHANNEL(0)), c);
     const __m256i green = BlendChannel8(_mm256_shuffle_epi8(pixels, ORVALIN_SPRITE_CHANNEL(1)),
