@@ -32,13 +32,14 @@ enum SpriteKind { kRound = 0, kPartial = 1 };
 
 // Round: opaque inside, a two-pixel anti-aliased rim, transparent outside.
 // Partial: every alpha strictly between 0 and 255.
-std::vector<uint8_t> SpritePixels(SpriteKind kind)
+std::vector<uint8_t> SpritePixels(SpriteKind kind, int side = kSide)
 {
     std::vector<uint8_t> pixels;
-    for (int y = 0; y < kSide; ++y)
-        for (int x = 0; x < kSide; ++x) {
-            const double distance = std::hypot(x - 31.5, y - 31.5);
-            int alpha = distance < 30 ? 255 : distance > 32 ? 0 : int(255 * (32 - distance) / 2);
+    const double centre = (side - 1) / 2.0, radius = side / 2.0;
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x) {
+            const double distance = std::hypot(x - centre, y - centre);
+            int alpha = distance < radius - 2 ? 255 : distance > radius ? 0 : int(255 * (radius - distance) / 2);
             if (kind == kPartial)
                 alpha = 1 + (x * 7 + y * 3) % 254;
             pixels.insert(pixels.end(), {uint8_t(x * 4), uint8_t(y * 4), uint8_t(128), uint8_t(alpha)});
@@ -213,17 +214,22 @@ void BM_PlainRule(benchmark::State &state)
     }
 }
 
-// One kernel over the whole sprite; its table is built once per opacity
-// by the library, so it is built outside the loop here too.
+// One kernel over the whole sprite, from a background into a separate work
+// bitmap as the drawing over a capture blends; its table is built once per
+// opacity by the library, so it is built outside the loop here too. The
+// 44-pixel side is the bundled buttons', whose rows end in a short step.
 void BlendWithKernel(benchmark::State &state, orvalin::BlendRowKernel kernel)
 {
-    const std::vector<uint8_t> sprite = SpritePixels(static_cast<SpriteKind>(state.range(0)));
-    std::vector<uint8_t> work(kStride * kSide, 90);
+    const int side = static_cast<int>(state.range(2));
+    const std::vector<uint8_t> sprite = SpritePixels(static_cast<SpriteKind>(state.range(0)), side);
+    const size_t stride = static_cast<size_t>(side) * 3;
+    const std::vector<uint8_t> background(stride * side, 90);
+    std::vector<uint8_t> work(stride * side);
     orvalin::BlendTable table;
     orvalin::BuildBlendTable(orvalin_test::ReferenceOpacity(int(state.range(1))), table);
     for (auto _ : state) {
-        for (int row = 0; row < kSide; ++row)
-            kernel(&sprite[row * kSide * 4], &work[row * kStride], &work[row * kStride], kSide, table);
+        for (int row = 0; row < side; ++row)
+            kernel(&sprite[row * side * 4], &background[row * stride], &work[row * stride], side, table);
         benchmark::ClobberMemory();
     }
 }
@@ -244,6 +250,15 @@ void SpriteAndOpacity(benchmark::internal::Benchmark *benchmark)
     for (const int kind : {kRound, kPartial})
         for (const int percent : {30, 58, 70, 100})
             benchmark->Args({kind, percent});
+}
+
+void SpriteOpacityAndSide(benchmark::internal::Benchmark *benchmark)
+{
+    benchmark->ArgNames({"sprite", "opacity", "side"});
+    for (const int kind : {kRound, kPartial})
+        for (const int percent : {30, 58, 70, 100})
+            for (const int side : {kSide, 44})
+                benchmark->Args({kind, percent, side});
 }
 
 // The peer of the blends that must be done runs the same opacities in turn
@@ -279,7 +294,7 @@ const bool kKernelsRegistered = [] {
     for (const auto &kernel : orvalin::AvailableBlendKernels())
         benchmark::RegisterBenchmark((std::string("BM_BlendKernel_") + kernel.name).c_str(), BlendWithKernel,
                                      kernel.row)
-            ->Apply(SpriteAndOpacity);
+            ->Apply(SpriteOpacityAndSide);
     return true;
 }();
 
