@@ -117,13 +117,30 @@ ORVALIN_AVX2 __m256i PlaceChannel(__m256i results, int channel)
 }
 
 // The blended channel in the top byte of each lane; the rest is discarded.
+// Without the low term when its factor is zero for all eight pixels.
+template <bool kLowTerm>
 ORVALIN_AVX2 __m256i BlendChannel8(__m256i spritePart, __m256i workPart, const Coefficients &c)
 {
     const __m256i pair = _mm256_or_si256(spritePart, workPart);
     const __m256i high = _mm256_slli_epi32(_mm256_madd_epi16(pair, c.high), 12);
     const __m256i middle = _mm256_madd_epi16(pair, c.middle);
+    if (!kLowTerm)
+        return _mm256_add_epi32(high, middle);
     const __m256i low = _mm256_mulhi_epu16(pair, c.low);
     return _mm256_add_epi32(_mm256_add_epi32(high, middle), low);
+}
+
+template <bool kLowTerm>
+ORVALIN_AVX2 void BlendAndStore(__m256i pixels, __m256i under, uint8_t *out, const Coefficients &c)
+{
+    const __m256i blue = BlendChannel8<kLowTerm>(_mm256_shuffle_epi8(pixels, ORVALIN_SPRITE_CHANNEL(0)),
+                                                 _mm256_shuffle_epi8(under, ORVALIN_WORK_CHANNEL(0)), c);
+    const __m256i green = BlendChannel8<kLowTerm>(_mm256_shuffle_epi8(pixels, ORVALIN_SPRITE_CHANNEL(1)),
+                                                  _mm256_shuffle_epi8(under, ORVALIN_WORK_CHANNEL(1)), c);
+    const __m256i red = BlendChannel8<kLowTerm>(_mm256_shuffle_epi8(pixels, ORVALIN_SPRITE_CHANNEL(2)),
+                                                _mm256_shuffle_epi8(under, ORVALIN_WORK_CHANNEL(2)), c);
+    StoreWork(out,
+              _mm256_or_si256(_mm256_or_si256(PlaceChannel(blue, 0), PlaceChannel(green, 1)), PlaceChannel(red, 2)));
 }
 
 ORVALIN_AVX2 void BlendChunk(const uint8_t *sprite, const uint8_t *underRow, uint8_t *out, const BlendTable &table)
@@ -141,16 +158,16 @@ ORVALIN_AVX2 void BlendChunk(const uint8_t *sprite, const uint8_t *underRow, uin
         return;
     }
     const __m256i under = LoadWork(underRow);
+    // The multiplies bound this step where one pipe does them all. A zero low
+    // factor (every a of at least 0.5, and the opaque inside of a round
+    // sprite at 30 %) spares a third of them.
+    if (oneAlpha && table.byAlpha[alpha].low == 0) {
+        BlendAndStore<false>(pixels, under, out, BroadcastCoefficients(table.byAlpha[alpha]));
+        return;
+    }
     const Coefficients c =
         oneAlpha ? BroadcastCoefficients(table.byAlpha[alpha]) : GatherCoefficients(sprite, table);
-    const __m256i blue = BlendChannel8(_mm256_shuffle_epi8(pixels, ORVALIN_SPRITE_CHANNEL(0)),
-                                       _mm256_shuffle_epi8(under, ORVALIN_WORK_CHANNEL(0)), c);
-    const __m256i green = BlendChannel8(_mm256_shuffle_epi8(pixels, ORVALIN_SPRITE_CHANNEL(1)),
-                                        _mm256_shuffle_epi8(under, ORVALIN_WORK_CHANNEL(1)), c);
-    const __m256i red = BlendChannel8(_mm256_shuffle_epi8(pixels, ORVALIN_SPRITE_CHANNEL(2)),
-                                      _mm256_shuffle_epi8(under, ORVALIN_WORK_CHANNEL(2)), c);
-    StoreWork(out,
-              _mm256_or_si256(_mm256_or_si256(PlaceChannel(blue, 0), PlaceChannel(green, 1)), PlaceChannel(red, 2)));
+    BlendAndStore<true>(pixels, under, out, c);
 }
 
 // The row loop and the last step each get their own copy of the step
