@@ -17,6 +17,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -252,13 +253,19 @@ void SpriteAndOpacity(benchmark::internal::Benchmark *benchmark)
             benchmark->Args({kind, percent});
 }
 
-void SpriteOpacityAndSide(benchmark::internal::Benchmark *benchmark)
+// Every sprite and opacity with each of `values` as a third argument.
+void SpriteOpacityAnd(benchmark::internal::Benchmark *benchmark, const char *name, std::initializer_list<int> values)
 {
-    benchmark->ArgNames({"sprite", "opacity", "side"});
+    benchmark->ArgNames({"sprite", "opacity", name});
     for (const int kind : {kRound, kPartial})
         for (const int percent : {30, 58, 70, 100})
-            for (const int side : {kSide, 44})
-                benchmark->Args({kind, percent, side});
+            for (const int value : values)
+                benchmark->Args({kind, percent, value});
+}
+
+void SpriteOpacityAndSide(benchmark::internal::Benchmark *benchmark)
+{
+    SpriteOpacityAnd(benchmark, "side", {kSide, 44});
 }
 
 // The peer of the blends that must be done runs the same opacities in turn
@@ -266,11 +273,7 @@ void SpriteOpacityAndSide(benchmark::internal::Benchmark *benchmark)
 // skip the mask on every call while the drawing blends at 99 on every other.
 void SpriteOpacityAndTurns(benchmark::internal::Benchmark *benchmark)
 {
-    benchmark->ArgNames({"sprite", "opacity", "alternates"});
-    for (const int kind : {kRound, kPartial})
-        for (const int percent : {30, 58, 70, 100})
-            for (const int alternates : {1, 0})
-                benchmark->Args({kind, percent, alternates});
+    SpriteOpacityAnd(benchmark, "alternates", {1, 0});
 }
 
 BENCHMARK(BM_RenderGUISMS_Blended_Window32)->Apply(SpriteAndOpacity);
