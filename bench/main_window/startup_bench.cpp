@@ -3,7 +3,6 @@
 // time per start, and the children's CPU time and page faults, which a busy
 // machine disturbs less.
 #include <benchmark/benchmark.h>
-#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -15,6 +14,7 @@
 
 #include "bench_window.h"
 #include "first_paint_child.h"
+#include "median.h"
 
 extern char **environ;
 
@@ -46,15 +46,6 @@ ChildRun runChild(std::vector<std::string> arguments, benchmark::State &state)
         state.SkipWithError("the child run failed");
     return {std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count(),
             seconds(usage.ru_utime) + seconds(usage.ru_stime), static_cast<double>(usage.ru_minflt)};
-}
-
-double median(std::vector<double> values)
-{
-    if (values.empty())
-        return 0.0;
-    const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
-    std::nth_element(values.begin(), middle, values.end());
-    return *middle;
 }
 
 void measureStarts(benchmark::State &state, const std::vector<std::string> &arguments)
@@ -102,9 +93,9 @@ void BM_StartupToFirstPaint_MainOverPlainInTurns(benchmark::State &state)
         plainCpu.push_back(plainRun.cpuSeconds);
         ratios.push_back(plainRun.cpuSeconds > 0.0 ? mainRun.cpuSeconds / plainRun.cpuSeconds : 0.0);
     }
-    state.counters["main_cpu_ms"] = 1000.0 * median(mainCpu);
-    state.counters["plain_cpu_ms"] = 1000.0 * median(plainCpu);
-    state.counters["cpu_ratio"] = median(ratios);
+    state.counters["main_cpu_ms"] = 1000.0 * bench::Median(mainCpu);
+    state.counters["plain_cpu_ms"] = 1000.0 * bench::Median(plainCpu);
+    state.counters["cpu_ratio"] = bench::Median(ratios);
 }
 BENCHMARK(BM_StartupToFirstPaint_MainOverPlainInTurns)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(15);
 
