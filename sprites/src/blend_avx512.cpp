@@ -173,7 +173,10 @@ ORVALIN_AVX512 void JoinPlanes(__m512i byte0, __m512i byte1, __m512i byte2, __m5
     chunks[3] = _mm512_unpackhi_epi16(high01, high23);
 }
 
-ORVALIN_AVX512 void LookUpBlock(__m512i alpha, const BlendTable &table, Coefficients (&chunks)[4])
+// Inlined: as a call, its twelve result vectors went through the stack, and
+// 44-pixel rows took a tenth longer.
+ORVALIN_AVX512 inline __attribute__((always_inline)) void LookUpBlock(__m512i alpha, const BlendTable &table,
+                                                                     Coefficients (&chunks)[4])
 {
     const __mmask64 upperHalf = _mm512_movepi8_mask(alpha);
     __m512i planes[kCoefficientPlanes];
