@@ -285,7 +285,7 @@ void BM_PlainRule(benchmark::State &state)
 // bitmap as the drawing over a capture blends; its table is built once per
 // opacity by the library, so it is built outside the loop here too. The
 // 44-pixel side is the bundled buttons', whose rows end in a short step.
-void BlendWithKernel(benchmark::State &state, orvalin::BlendRowKernel kernel)
+void BlendWithKernel(benchmark::State &state, orvalin::BlendKernel kernel)
 {
     const int side = static_cast<int>(state.range(2));
     const std::vector<uint8_t> sprite = SpritePixels(static_cast<SpriteKind>(state.range(0)), side);
@@ -295,8 +295,7 @@ void BlendWithKernel(benchmark::State &state, orvalin::BlendRowKernel kernel)
     orvalin::BlendTable table;
     orvalin::BuildBlendTable(orvalin_test::ReferenceOpacity(int(state.range(1))), table);
     for (auto _ : state) {
-        for (int row = 0; row < side; ++row)
-            kernel(&sprite[row * side * 4], &background[row * stride], &work[row * stride], side, table);
+        kernel(sprite.data(), background.data(), work.data(), side, side, stride, table);
         benchmark::ClobberMemory();
     }
 }
@@ -363,7 +362,7 @@ BENCHMARK(BM_Floor_TwoCopies);
 const bool kKernelsRegistered = [] {
     for (const auto &kernel : orvalin::AvailableBlendKernels())
         benchmark::RegisterBenchmark((std::string("BM_BlendKernel_") + kernel.name).c_str(), BlendWithKernel,
-                                     kernel.row)
+                                     kernel.rows)
             ->Apply(SpriteOpacityAndSide);
     return true;
 }();

@@ -180,10 +180,8 @@ ORVALIN_AVX2 void BlendChunk(const uint8_t *sprite, const uint8_t *underRow, uin
     BlendChunk(sprite, under, out, table);
 }
 
-} // namespace
-
-[[gnu::flatten]] ORVALIN_AVX2 void BlendRowAvx2(const uint8_t *spriteRow, const uint8_t *underRow, uint8_t *outRow,
-                                                int width, const BlendTable &table)
+ORVALIN_AVX2 void BlendRow(const uint8_t *spriteRow, const uint8_t *underRow, uint8_t *outRow, int width,
+                           const BlendTable &table)
 {
     int column = 0;
     for (; column + 8 <= width; column += 8)
@@ -198,6 +196,18 @@ ORVALIN_AVX2 void BlendChunk(const uint8_t *sprite, const uint8_t *underRow, uin
         return;
     }
     BlendRowPortable(spriteRow + 4 * column, underRow + 3 * column, outRow + 3 * column, width - column, table);
+}
+
+} // namespace
+
+[[gnu::flatten]] ORVALIN_AVX2 void BlendRowsAvx2(const uint8_t *sprite, const uint8_t *under, uint8_t *out, int width,
+                                                 int height, size_t stride, const BlendTable &table)
+{
+    const size_t spriteStride = static_cast<size_t>(width) * 4;
+    for (int row = 0; row < height; ++row) {
+        const size_t offset = stride * static_cast<size_t>(row);
+        BlendRow(sprite + spriteStride * static_cast<size_t>(row), under + offset, out + offset, width, table);
+    }
 }
 
 } // namespace orvalin

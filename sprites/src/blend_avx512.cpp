@@ -351,16 +351,26 @@ ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendBlock(const uint8
     }
 }
 
-} // namespace
-
-ORVALIN_AVX512 void BlendRowAvx512(const uint8_t *spriteRow, const uint8_t *underRow, uint8_t *outRow, int width,
-                                   const BlendTable &table)
+ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendRow(const uint8_t *spriteRow, const uint8_t *underRow,
+                                                                  uint8_t *outRow, int width, const BlendTable &table)
 {
     int column = 0;
     for (; column + 64 <= width; column += 64)
         BlendBlock<true>(spriteRow + 4 * column, underRow + 3 * column, outRow + 3 * column, 64, table);
     if (column < width)
         BlendBlock<false>(spriteRow + 4 * column, underRow + 3 * column, outRow + 3 * column, width - column, table);
+}
+
+} // namespace
+
+ORVALIN_AVX512 void BlendRowsAvx512(const uint8_t *sprite, const uint8_t *under, uint8_t *out, int width, int height,
+                                    size_t stride, const BlendTable &table)
+{
+    const size_t spriteStride = static_cast<size_t>(width) * 4;
+    for (int row = 0; row < height; ++row) {
+        const size_t offset = stride * static_cast<size_t>(row);
+        BlendRow(sprite + spriteStride * static_cast<size_t>(row), under + offset, out + offset, width, table);
+    }
 }
 
 } // namespace orvalin

@@ -18,10 +18,10 @@ KernelList DetectKernels()
     __builtin_cpu_init();
     if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
         __builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512vnni"))
-        list.kernels[list.count++] = {"avx512", BlendRowAvx512};
+        list.kernels[list.count++] = {"avx512", BlendRowsAvx512};
     if (__builtin_cpu_supports("avx2"))
-        list.kernels[list.count++] = {"avx2", BlendRowAvx2};
-    list.kernels[list.count++] = {"portable", BlendRowPortable};
+        list.kernels[list.count++] = {"avx2", BlendRowsAvx2};
+    list.kernels[list.count++] = {"portable", BlendRowsPortable};
     return list;
 }
 
@@ -53,13 +53,7 @@ std::span<const NamedBlendKernel> AvailableBlendKernels()
 void BlendSprite(const uint8_t *pixels, int width, int height, const uint8_t *under, uint8_t *out, size_t stride,
                  float opacity)
 {
-    const BlendTable &table = TableFor(opacity);
-    const BlendRowKernel kernel = AvailableBlendKernels().front().row;
-    const size_t spriteStride = static_cast<size_t>(width) * 4;
-    for (int row = 0; row < height; ++row) {
-        const size_t offset = stride * static_cast<size_t>(row);
-        kernel(pixels + spriteStride * static_cast<size_t>(row), under + offset, out + offset, width, table);
-    }
+    AvailableBlendKernels().front().rows(pixels, under, out, width, height, stride, TableFor(opacity));
 }
 
 } // namespace orvalin

@@ -19,4 +19,15 @@ void BlendRowPortable(const uint8_t *spriteRow, const uint8_t *underRow, uint8_t
     }
 }
 
+void BlendRowsPortable(const uint8_t *sprite, const uint8_t *under, uint8_t *out, int width, int height,
+                       size_t stride, const BlendTable &table)
+{
+    const size_t spriteStride = static_cast<size_t>(width) * 4;
+    for (int row = 0; row < height; ++row) {
+        const size_t offset = stride * static_cast<size_t>(row);
+        BlendRowPortable(sprite + spriteStride * static_cast<size_t>(row), under + offset, out + offset, width,
+                         table);
+    }
+}
+
 } // namespace orvalin

@@ -99,9 +99,7 @@ void CheckAllKernels(AlphaPattern pattern, const std::vector<int32_t> &percents)
                 SCOPED_TRACE(testing::Message() << kernel.name << " at " << percent << " %");
                 // Into a separate bitmap, as over a kept background.
                 std::vector<uint8_t> work(start.size());
-                for (int row = 0; row < kSide; ++row)
-                    kernel.row(&sprite[static_cast<size_t>(row) * kSide * 4], &start[row * kStride],
-                               &work[row * kStride], kSide, table);
+                kernel.rows(sprite.data(), start.data(), work.data(), kSide, kSide, kStride, table);
                 ExpectSameImage(sprite, start, expected, work);
                 if (testing::Test::HasFailure())
                     return;

@@ -77,12 +77,8 @@ TEST(BlendKernels, EveryKernelOnEveryWidthUpTo130)
                 // Padding and the guard row hold kGuard in `start` too, so
                 // a separate output must end up equal to the in-place one.
                 std::vector<uint8_t> separate(start.size(), kGuard);
-                for (int row = 0; row < kHeight; ++row) {
-                    const uint8_t *spriteRow = &sprite[static_cast<size_t>(row) * width * 4];
-                    const size_t offset = row * StrideOf(width);
-                    kernel.row(spriteRow, &inPlace[offset], &inPlace[offset], width, table);
-                    kernel.row(spriteRow, &start[offset], &separate[offset], width, table);
-                }
+                kernel.rows(sprite.data(), inPlace.data(), inPlace.data(), width, kHeight, StrideOf(width), table);
+                kernel.rows(sprite.data(), start.data(), separate.data(), width, kHeight, StrideOf(width), table);
                 ASSERT_EQ(expected, inPlace);
                 ASSERT_EQ(expected, separate);
             }
