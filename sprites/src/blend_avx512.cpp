@@ -1,8 +1,10 @@
 // Blocks of up to 64 pixels look up their coefficients with byte permutes
 // when two or more of their 16-pixel chunks have differing alphas, else
-// gather them for the one chunk that needs them; masked loads and stores
-// cover a short last block, so nothing outside either row is touched. Whole
-// blocks are a separate instance: with the count unknown they run slower.
+// gather them for the one chunk that needs them; the second kernel always
+// gathers, for processors whose two-table byte permute is several
+// micro-operations (Intel's). Masked loads and stores cover a short last
+// block, so nothing outside either row is touched. Whole blocks are a
+// separate instance: with the count unknown they run slower.
 #include "blend_kernels.h"
 
 // GCC 12 reports the deliberately undefined pass-through operand of the
@@ -318,10 +320,13 @@ ORVALIN_AVX512 inline ChunkAlphas AlphasOf(const AlphaBits &bits, int chunk, boo
     return (bits.differing & own) == 0 ? ChunkAlphas::Uniform : ChunkAlphas::Varied;
 }
 
+// How a block's varied chunks get their coefficients.
+enum class Fetch { LookUpWhenShared, Gather };
+
 // `count` pixels, 64 in a whole block (a row's last block may be shorter: the
 // pixels beyond it are neither read nor written); the byte-permute lookup
 // runs only when two or more chunks have differing alphas.
-template <bool Whole>
+template <Fetch Source, bool Whole>
 ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendBlock(const uint8_t *sprite, const uint8_t *under,
                                                                     uint8_t *out, int count, const BlendTable &table)
 {
@@ -347,9 +352,10 @@ ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendBlock(const uint8
         alphas[chunk] = AlphasOf(bits, chunk, table.copiesOpaque);
         variedChunks += alphas[chunk] == ChunkAlphas::Varied;
     }
-    // The lookup costs about as much as gathering for two chunks.
+    // The lookup costs about as much as gathering for two chunks, where
+    // byte permutes are cheap.
     Coefficients looked[4];
-    const bool lookUp = variedChunks > 1;
+    const bool lookUp = Source == Fetch::LookUpWhenShared && variedChunks > 1;
     if (lookUp)
         LookUpBlock(alpha, table, looked);
     ORVALIN_UNROLLED
@@ -361,26 +367,41 @@ ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendBlock(const uint8
     }
 }
 
+template <Fetch Source>
 ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendRow(const uint8_t *spriteRow, const uint8_t *underRow,
                                                                   uint8_t *outRow, int width, const BlendTable &table)
 {
     int column = 0;
     for (; column + 64 <= width; column += 64)
-        BlendBlock<true>(spriteRow + 4 * column, underRow + 3 * column, outRow + 3 * column, 64, table);
+        BlendBlock<Source, true>(spriteRow + 4 * column, underRow + 3 * column, outRow + 3 * column, 64, table);
     if (column < width)
-        BlendBlock<false>(spriteRow + 4 * column, underRow + 3 * column, outRow + 3 * column, width - column, table);
+        BlendBlock<Source, false>(spriteRow + 4 * column, underRow + 3 * column, outRow + 3 * column, width - column,
+                                  table);
 }
 
-} // namespace
-
-ORVALIN_AVX512 void BlendRowsAvx512(const uint8_t *sprite, const uint8_t *under, uint8_t *out, int width, int height,
-                                    size_t stride, const BlendTable &table)
+template <Fetch Source>
+ORVALIN_AVX512 void BlendRows(const uint8_t *sprite, const uint8_t *under, uint8_t *out, int width, int height,
+                              size_t stride, const BlendTable &table)
 {
     const size_t spriteStride = static_cast<size_t>(width) * 4;
     for (int row = 0; row < height; ++row) {
         const size_t offset = stride * static_cast<size_t>(row);
-        BlendRow(sprite + spriteStride * static_cast<size_t>(row), under + offset, out + offset, width, table);
+        BlendRow<Source>(sprite + spriteStride * static_cast<size_t>(row), under + offset, out + offset, width, table);
     }
+}
+
+} // namespace
+
+void BlendRowsAvx512(const uint8_t *sprite, const uint8_t *under, uint8_t *out, int width, int height, size_t stride,
+                     const BlendTable &table)
+{
+    BlendRows<Fetch::LookUpWhenShared>(sprite, under, out, width, height, stride, table);
+}
+
+void BlendRowsAvx512Gathered(const uint8_t *sprite, const uint8_t *under, uint8_t *out, int width, int height,
+                             size_t stride, const BlendTable &table)
+{
+    BlendRows<Fetch::Gather>(sprite, under, out, width, height, stride, table);
 }
 
 } // namespace orvalin

@@ -27,6 +27,9 @@ void BlendRowsAvx2(const uint8_t *sprite, const uint8_t *under, uint8_t *out, in
                    const BlendTable &table);
 void BlendRowsAvx512(const uint8_t *sprite, const uint8_t *under, uint8_t *out, int width, int height,
                      size_t stride, const BlendTable &table);
+// The same, gathering the coefficients of every chunk whose alphas differ.
+void BlendRowsAvx512Gathered(const uint8_t *sprite, const uint8_t *under, uint8_t *out, int width, int height,
+                             size_t stride, const BlendTable &table);
 
 // One row with the portable kernel: the others' last pixels where needed.
 void BlendRowPortable(const uint8_t *spriteRow, const uint8_t *underRow, uint8_t *outRow, int width,
