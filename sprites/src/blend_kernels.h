@@ -44,8 +44,8 @@ struct NamedBlendKernel {
 std::span<const NamedBlendKernel> AvailableBlendKernels();
 
 // Blends a whole sprite (rows of width*4 bytes, bottom row first) over a
-// bottom-up 24-bit bitmap of the same size with the fastest kernel, into
-// `out` (`under` itself or a bitmap that does not overlap it).
+// bottom-up 24-bit bitmap of the same size with the fastest kernel for its
+// width, into `out` (`under` itself or a bitmap that does not overlap it).
 void BlendSprite(const uint8_t *pixels, int width, int height, const uint8_t *under, uint8_t *out, size_t stride,
                  float opacity);
 
