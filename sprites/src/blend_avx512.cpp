@@ -1,10 +1,10 @@
 // Blocks of up to 64 pixels look up their coefficients with byte permutes
 // when two or more of their 16-pixel chunks have differing alphas, else
 // gather them for the one chunk that needs them; the second kernel always
-// gathers, for processors whose two-table byte permute is several
-// micro-operations (Intel's). Masked loads and stores cover a short last
-// block, so nothing outside either row is touched. Whole blocks are a
-// separate instance: with the count unknown they run slower.
+// gathers, for processors whose two-table byte permute is slow (Intel's
+// holds its one shuffle port for two cycles). Masked loads and stores cover
+// a short last block, so nothing outside either row is touched. Whole blocks
+// are a separate instance: with the count unknown they run slower.
 #include "blend_kernels.h"
 
 // GCC 12 reports the deliberately undefined pass-through operand of the

@@ -22,8 +22,9 @@ KernelList DetectKernels()
     __builtin_cpu_init();
     if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
         __builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512vnni")) {
-        // Intel's two-table byte permute is three micro-operations on one
-        // port and its gathers are quick; AMD's permute is one, its gathers slow.
+        // Intel's two-table byte permute holds its one 512-bit shuffle port
+        // for two cycles and its gathers are quick; AMD runs the permute on
+        // either of two pipes in one cycle and its gathers are slow.
         const NamedBlendKernel lookUp = {"avx512", BlendRowsAvx512};
         const NamedBlendKernel gathered = {"avx512-gather", BlendRowsAvx512Gathered};
         const bool gathersFirst = __builtin_cpu_is("intel");
