@@ -1,10 +1,13 @@
 // The kernels on whole sprites of every width up to 130 (a short block alone
-// and after one or two whole ones): row tails, padding and neighbouring rows.
+// and after one or two whole ones): row tails, padding, neighbouring rows and
+// the bytes on either side of the sprite and the bitmap.
 #include "blend_kernels.h"
 #include "blend_reference.h"
+#include "fenced_page.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <vector>
 
@@ -60,6 +63,27 @@ std::vector<uint8_t> Expected(const std::vector<uint8_t> &sprite, std::vector<ui
     return work;
 }
 
+// The sprite and the work bitmap (its last row's padding included) at the
+// start or at the end of pages between inaccessible ones, blended in place:
+// a kernel that reads a byte outside them crashes. Gives the bitmap's bytes.
+std::vector<uint8_t> BlendFenced(orvalin::BlendKernel kernel, const std::vector<uint8_t> &sprite,
+                                 const std::vector<uint8_t> &start, int width, const orvalin::BlendTable &table,
+                                 bool atPageEnd)
+{
+    static FencedPage spritePage, workPage;
+    if (!spritePage.valid() || !workPage.valid()) {
+        ADD_FAILURE() << "no fenced pages";
+        return {};
+    }
+    const size_t bitmapBytes = StrideOf(width) * kHeight;
+    uint8_t *fencedSprite = atPageEnd ? spritePage.endingWith(sprite.size()) : spritePage.first();
+    uint8_t *fencedWork = atPageEnd ? workPage.endingWith(bitmapBytes) : workPage.first();
+    std::copy(sprite.begin(), sprite.end(), fencedSprite);
+    std::copy(start.begin(), start.begin() + static_cast<std::ptrdiff_t>(bitmapBytes), fencedWork);
+    kernel(fencedSprite, fencedWork, fencedWork, width, kHeight, StrideOf(width), table);
+    return {fencedWork, fencedWork + bitmapBytes};
+}
+
 TEST(BlendKernels, EveryKernelOnEveryWidthUpTo130)
 {
     std::mt19937 random(20261207);
@@ -81,6 +105,9 @@ TEST(BlendKernels, EveryKernelOnEveryWidthUpTo130)
                 kernel.rows(sprite.data(), start.data(), separate.data(), width, kHeight, StrideOf(width), table);
                 ASSERT_EQ(expected, inPlace);
                 ASSERT_EQ(expected, separate);
+                const std::vector<uint8_t> bitmap(expected.begin(), expected.begin() + StrideOf(width) * kHeight);
+                for (const bool atPageEnd : {false, true})
+                    ASSERT_EQ(bitmap, BlendFenced(kernel.rows, sprite, start, width, table, atPageEnd));
             }
             std::vector<uint8_t> work = start;
             orvalin::BlendSprite(sprite.data(), width, kHeight, work.data(), work.data(), StrideOf(width), opacity);

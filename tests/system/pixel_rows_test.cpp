@@ -2,10 +2,10 @@
 // hand, at every width that exercises a whole step, a tail or both; guard
 // bytes around each row catch any write outside it, and rows at the edges
 // of an accessible page any read.
+#include "fenced_page.h"
 #include "pixel_rows.h"
 
 #include <gtest/gtest.h>
-#include <sys/mman.h>
 
 #include <cstring>
 #include <string>
@@ -40,35 +40,6 @@ struct GuardedRow {
     }
     size_t bytes;
     std::vector<uint8_t> storage;
-};
-
-// One readable page between two that fault on any access, so a converter
-// that reads a byte before or after its row crashes the test.
-class FencedPage {
-public:
-    FencedPage()
-    {
-        void *pages = mmap(nullptr, 3 * kPage, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-        base_ = pages == MAP_FAILED ? nullptr : static_cast<uint8_t *>(pages);
-        if (base_ != nullptr && mprotect(base_ + kPage, kPage, PROT_READ | PROT_WRITE) != 0) {
-            munmap(base_, 3 * kPage);
-            base_ = nullptr;
-        }
-    }
-    ~FencedPage()
-    {
-        if (base_ != nullptr)
-            munmap(base_, 3 * kPage);
-    }
-    FencedPage(const FencedPage &) = delete;
-    FencedPage &operator=(const FencedPage &) = delete;
-    bool valid() const { return base_ != nullptr; }
-    uint8_t *first() { return base_ + kPage; }
-    uint8_t *endingWith(size_t bytes) { return base_ + 2 * kPage - bytes; }
-
-private:
-    static constexpr size_t kPage = 4096;
-    uint8_t *base_ = nullptr;
 };
 
 uint8_t channelByte(int pixel, int channel) { return static_cast<uint8_t>(pixel * 7 + channel * 85 + 1); }
