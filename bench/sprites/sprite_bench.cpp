@@ -223,22 +223,22 @@ template <typename Draw> double BatchSeconds(int batch, Draw draw)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
 }
 
-// The drawing that must blend (window DC) and pixman's OVER onto x8r8g8b8
+// The drawing that must blend (on `target`) and pixman's OVER onto x8r8g8b8
 // and r8g8b8 in turns, each a batch of about a millisecond: where the
 // machine's speed drifts between runs (a shared virtual machine), the median
 // per-turn ratios are the figures to compare with the limits.
-void BM_RenderGUISMS_Blended_OverPixmanInTurns(benchmark::State &state)
+void BlendedOverPixmanInTurns(benchmark::State &state, HDC target)
 {
     constexpr int kBatch = 500;
     const auto kind = static_cast<SpriteKind>(state.range(0));
     const int percent = static_cast<int>(state.range(1));
     const int handle = LoadSprite(kind);
-    SetPalette(handle, Shared().window, kAt, kAt);
+    SetPalette(handle, target, kAt, kAt);
     PixmanPeer x8r8g8b8(kind, percent, PIXMAN_x8r8g8b8, 4), r8g8b8(kind, percent, PIXMAN_r8g8b8, 3);
     std::vector<double> overX8r8g8b8, overR8g8b8;
     for (auto _ : state) {
         const double ours = BatchSeconds(kBatch, [&](int turn) {
-            benchmark::DoNotOptimize(RenderGUISMS(handle, Shared().window, kAt, kAt, percent - turn));
+            benchmark::DoNotOptimize(RenderGUISMS(handle, target, kAt, kAt, percent - turn));
         });
         const double x8 = BatchSeconds(kBatch, [&](int turn) { x8r8g8b8.Draw(turn); });
         const double r8 = BatchSeconds(kBatch, [&](int turn) { r8g8b8.Draw(turn); });
@@ -249,6 +249,16 @@ void BM_RenderGUISMS_Blended_OverPixmanInTurns(benchmark::State &state)
     state.counters["over_x8r8g8b8"] = bench::Median(overX8r8g8b8);
     state.counters["over_r8g8b8"] = bench::Median(overR8g8b8);
     state.SetLabel(KindName(kind));
+}
+
+void BM_RenderGUISMS_Blended_OverPixmanInTurns(benchmark::State &state)
+{
+    BlendedOverPixmanInTurns(state, Shared().window);
+}
+
+void BM_RenderGUISMS_Blended_Dib32_OverPixmanInTurns(benchmark::State &state)
+{
+    BlendedOverPixmanInTurns(state, Shared().memory32);
 }
 
 #if defined(ORVALIN_BENCH_WITH_QT)
@@ -346,6 +356,10 @@ BENCHMARK(BM_RenderGUISMS_Blended_Dib32)->Apply(SpriteAndOpacity);
 BENCHMARK(BM_PixmanOver_x8r8g8b8)->Apply(SpriteOpacityAndTurns);
 BENCHMARK(BM_PixmanOver_r8g8b8)->Apply(SpriteOpacityAndTurns);
 BENCHMARK(BM_RenderGUISMS_Blended_OverPixmanInTurns)->Apply(SpriteAndOpacity)->UseManualTime()->Iterations(100);
+BENCHMARK(BM_RenderGUISMS_Blended_Dib32_OverPixmanInTurns)
+    ->Apply(SpriteAndOpacity)
+    ->UseManualTime()
+    ->Iterations(100);
 BENCHMARK(BM_RenderGUISMS_Blended_Dib24)->Apply(SpriteAndOpacity);
 BENCHMARK(BM_RenderGUISMS_Window32)->Apply(SpriteAndOpacity);
 BENCHMARK(BM_RenderGUISMS_Dib24)->Apply(SpriteAndOpacity);
