@@ -20,6 +20,7 @@ KernelList DetectKernels()
 {
     KernelList list{};
     __builtin_cpu_init();
+    const bool intel = __builtin_cpu_is("intel");
     if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
         __builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512vnni")) {
         // Intel's two-table byte permute holds its one 512-bit shuffle port
@@ -27,9 +28,8 @@ KernelList DetectKernels()
         // either of two pipes in one cycle and its gathers are slow.
         const NamedBlendKernel lookUp = {"avx512", BlendRowsAvx512};
         const NamedBlendKernel gathered = {"avx512-gather", BlendRowsAvx512Gathered};
-        const bool gathersFirst = __builtin_cpu_is("intel");
-        list.kernels[list.count++] = gathersFirst ? gathered : lookUp;
-        list.kernels[list.count++] = gathersFirst ? lookUp : gathered;
+        list.kernels[list.count++] = intel ? gathered : lookUp;
+        list.kernels[list.count++] = intel ? lookUp : gathered;
     }
     const bool avx2 = __builtin_cpu_supports("avx2");
     if (avx2)
@@ -38,7 +38,7 @@ KernelList DetectKernels()
     // A short row is one masked 512-bit block that costs nearly a whole one;
     // Intel runs 256-bit work on three ports against two for 512-bit, so
     // there the AVX2 kernel's 8-pixel steps are faster below 64 pixels.
-    list.shortRows = avx2 && __builtin_cpu_is("intel") ? BlendRowsAvx2 : list.kernels[0].rows;
+    list.shortRows = avx2 && intel ? BlendRowsAvx2 : list.kernels[0].rows;
     return list;
 }
 

@@ -95,6 +95,7 @@ TEST(BlendKernels, EveryKernelOnEveryWidthUpTo130)
             const std::vector<uint8_t> sprite = MakeSprite(width, random);
             const std::vector<uint8_t> start = MakeWork(width, random);
             const std::vector<uint8_t> expected = Expected(sprite, start, width, opacity);
+            const std::vector<uint8_t> bitmap(expected.begin(), expected.begin() + StrideOf(width) * kHeight);
             for (const auto &kernel : orvalin::AvailableBlendKernels()) {
                 SCOPED_TRACE(testing::Message() << kernel.name << ", width " << width << ", " << percent << " %");
                 std::vector<uint8_t> inPlace = start;
@@ -105,7 +106,6 @@ TEST(BlendKernels, EveryKernelOnEveryWidthUpTo130)
                 kernel.rows(sprite.data(), start.data(), separate.data(), width, kHeight, StrideOf(width), table);
                 ASSERT_EQ(expected, inPlace);
                 ASSERT_EQ(expected, separate);
-                const std::vector<uint8_t> bitmap(expected.begin(), expected.begin() + StrideOf(width) * kHeight);
                 for (const bool atPageEnd : {false, true})
                     ASSERT_EQ(bitmap, BlendFenced(kernel.rows, sprite, start, width, table, atPageEnd));
             }
