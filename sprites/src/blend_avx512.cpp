@@ -194,12 +194,21 @@ ORVALIN_AVX512 inline __attribute__((always_inline)) void LookUpBlock(__m512i al
         chunks[chunk] = {high[chunk], middle[chunk], low[chunk]};
 }
 
-// Without the low term when its factor is zero for all sixteen pixels.
-template <int Channel, bool kLowTerm>
-ORVALIN_AVX512 __m512i BlendChannel16(__m512i sprite, __m512i work, const Coefficients &c)
+// Channel k of 16 pixels as 32-bit lanes holding the words (sprite, work),
+// from the pixels or from prepared pairs.
+template <int Channel> ORVALIN_AVX512 __m512i PairOf(__m512i sprite, __m512i work)
 {
-    const __m512i index = _mm512_load_si512(kPairIndex[Channel].data());
-    const __m512i pair = _mm512_maskz_permutex2var_epi8(kPairBytes, sprite, index, work);
+    return _mm512_maskz_permutex2var_epi8(kPairBytes, sprite, _mm512_load_si512(kPairIndex[Channel].data()), work);
+}
+
+template <int Channel> ORVALIN_AVX512 __m512i PairFrom(const uint8_t *pairs)
+{
+    return _mm512_cvtepu8_epi16(_mm256_loadu_si256(reinterpret_cast<const __m256i *>(pairs + 32 * Channel)));
+}
+
+// Without the low term when its factor is zero for all sixteen pixels.
+template <bool kLowTerm> ORVALIN_AVX512 __m512i BlendPair(__m512i pair, const Coefficients &c)
+{
     const __m512i high = _mm512_slli_epi32(_mm512_madd_epi16(pair, c.high), 12);
     // The middle product is added in the same instruction as it is made.
     if (!kLowTerm)
@@ -244,23 +253,32 @@ ORVALIN_AVX512 void StoreWork(uint8_t *work, WorkAccess access, __m512i packed)
 // Where a chunk's coefficients come from, decided for the whole block.
 enum class ChunkAlphas { Transparent, CopiedOpaque, Uniform, Varied };
 
-// Blends one chunk of `count` pixels with the coefficients `c`.
-template <bool kLowTerm = true>
+// Blends one chunk of `count` pixels with the coefficients `c`, from its
+// prepared pairs when there are any.
+template <bool Paired, bool kLowTerm = true>
 ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendPixels(__m512i pixels, const uint8_t *underRow,
-                                                                     uint8_t *out, WorkAccess access,
-                                                                     const Coefficients &c)
+                                                                     const uint8_t *pairs, uint8_t *out,
+                                                                     WorkAccess access, const Coefficients &c)
 {
+    if constexpr (Paired) {
+        StoreWork(out, access,
+                  PackChannels(BlendPair<kLowTerm>(PairFrom<0>(pairs), c), BlendPair<kLowTerm>(PairFrom<1>(pairs), c),
+                               BlendPair<kLowTerm>(PairFrom<2>(pairs), c)));
+        return;
+    }
     const __m512i under = LoadWork(underRow, access);
     StoreWork(out, access,
-              PackChannels(BlendChannel16<0, kLowTerm>(pixels, under, c), BlendChannel16<1, kLowTerm>(pixels, under, c),
-                           BlendChannel16<2, kLowTerm>(pixels, under, c)));
+              PackChannels(BlendPair<kLowTerm>(PairOf<0>(pixels, under), c),
+                           BlendPair<kLowTerm>(PairOf<1>(pixels, under), c),
+                           BlendPair<kLowTerm>(PairOf<2>(pixels, under), c)));
 }
 
 // `looked` holds the chunk's coefficients when the block looked them up;
 // without it a varied chunk gathers them.
+template <bool Paired>
 ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendChunk(__m512i pixels, const uint8_t *underRow,
-                                                                    uint8_t *out, int count, ChunkAlphas alphas,
-                                                                    const BlendTable &table,
+                                                                    const uint8_t *pairs, uint8_t *out, int count,
+                                                                    ChunkAlphas alphas, const BlendTable &table,
                                                                     const Coefficients *looked)
 {
     const WorkAccess access = {count, _cvtu64_mask64((uint64_t{1} << (3 * count)) - 1u)};
@@ -277,13 +295,13 @@ ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendChunk(__m512i pix
         // sprite at most opacities) spares three of the nine multiplies.
         const BlendCoefficients &entry = table.byAlpha[_mm_extract_epi8(_mm512_castsi512_si128(pixels), 3)];
         if (entry.low == 0)
-            BlendPixels<false>(pixels, underRow, out, access, Broadcast(entry));
+            BlendPixels<Paired, false>(pixels, underRow, pairs, out, access, Broadcast(entry));
         else
-            BlendPixels(pixels, underRow, out, access, Broadcast(entry));
+            BlendPixels<Paired>(pixels, underRow, pairs, out, access, Broadcast(entry));
         return;
     }
     case ChunkAlphas::Varied:
-        BlendPixels(pixels, underRow, out, access,
+        BlendPixels<Paired>(pixels, underRow, pairs, out, access,
                     looked != nullptr ? *looked
                                       : GatherCoefficients(_mm512_srli_epi32(pixels, 24),
                                                            _cvtu32_mask16((1u << count) - 1u), table));
@@ -326,9 +344,10 @@ enum class Fetch { LookUpWhenShared, Gather };
 // `count` pixels, 64 in a whole block (a row's last block may be shorter: the
 // pixels beyond it are neither read nor written); the byte-permute lookup
 // runs only when two or more chunks have differing alphas.
-template <Fetch Source, bool Whole>
+template <Fetch Source, bool Paired, bool Whole>
 ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendBlock(const uint8_t *sprite, const uint8_t *under,
-                                                                    uint8_t *out, int count, const BlendTable &table)
+                                                                    const uint8_t *pairs, uint8_t *out, int count,
+                                                                    const BlendTable &table)
 {
     __m512i pixels[4];
     ORVALIN_UNROLLED
@@ -362,31 +381,42 @@ ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendBlock(const uint8
     for (int chunk = 0; chunk < 4; ++chunk) {
         const int chunkCount = Whole ? 16 : ChunkCount(count, chunk);
         if (chunkCount > 0)
-            BlendChunk(pixels[chunk], under + 48 * chunk, out + 48 * chunk, chunkCount, alphas[chunk], table,
-                       lookUp ? &looked[chunk] : nullptr);
+            BlendChunk<Paired>(pixels[chunk], under + 48 * chunk, Paired ? pairs + kPairChunkBytes * chunk : nullptr,
+                       out + 48 * chunk, chunkCount, alphas[chunk], table, lookUp ? &looked[chunk] : nullptr);
     }
 }
 
-template <Fetch Source>
+// The pairs of a block start 4 * kPairChunkBytes after the previous block's.
+template <Fetch Source, bool Paired>
 ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendRow(const uint8_t *spriteRow, const uint8_t *underRow,
-                                                                  uint8_t *outRow, int width, const BlendTable &table)
+                                                                  const uint8_t *pairsRow, uint8_t *outRow, int width,
+                                                                  const BlendTable &table)
 {
+    const auto pairsAt = [pairsRow](int column) {
+        return Paired ? pairsRow + column / 16 * kPairChunkBytes : nullptr;
+    };
     int column = 0;
     for (; column + 64 <= width; column += 64)
-        BlendBlock<Source, true>(spriteRow + 4 * column, underRow + 3 * column, outRow + 3 * column, 64, table);
+        BlendBlock<Source, Paired, true>(spriteRow + 4 * column, underRow + 3 * column, pairsAt(column), outRow + 3 * column,
+                                 64, table);
     if (column < width)
-        BlendBlock<Source, false>(spriteRow + 4 * column, underRow + 3 * column, outRow + 3 * column, width - column,
-                                  table);
+        BlendBlock<Source, Paired, false>(spriteRow + 4 * column, underRow + 3 * column, pairsAt(column),
+                                  outRow + 3 * column, width - column, table);
 }
 
-template <Fetch Source>
-ORVALIN_AVX512 void BlendRows(const uint8_t *sprite, const uint8_t *under, uint8_t *out, int width, int height,
-                              size_t stride, const BlendTable &table)
+// Without prepared pairs (Paired false, `pairs` null) the kernel pairs the
+// pixels itself.
+template <Fetch Source, bool Paired>
+ORVALIN_AVX512 void BlendRows(const uint8_t *sprite, const uint8_t *pairs, const uint8_t *under, uint8_t *out,
+                              int width, int height, size_t stride, const BlendTable &table)
 {
     const size_t spriteStride = static_cast<size_t>(width) * 4;
+    const size_t pairsStride = BlendPairsBytes(width, 1);
     for (int row = 0; row < height; ++row) {
         const size_t offset = stride * static_cast<size_t>(row);
-        BlendRow<Source>(sprite + spriteStride * static_cast<size_t>(row), under + offset, out + offset, width, table);
+        BlendRow<Source, Paired>(sprite + spriteStride * static_cast<size_t>(row), under + offset,
+                         Paired ? pairs + pairsStride * static_cast<size_t>(row) : nullptr, out + offset,
+                         width, table);
     }
 }
 
@@ -395,13 +425,25 @@ ORVALIN_AVX512 void BlendRows(const uint8_t *sprite, const uint8_t *under, uint8
 void BlendRowsAvx512(const uint8_t *sprite, const uint8_t *under, uint8_t *out, int width, int height, size_t stride,
                      const BlendTable &table)
 {
-    BlendRows<Fetch::LookUpWhenShared>(sprite, under, out, width, height, stride, table);
+    BlendRows<Fetch::LookUpWhenShared, false>(sprite, nullptr, under, out, width, height, stride, table);
 }
 
 void BlendRowsAvx512Gathered(const uint8_t *sprite, const uint8_t *under, uint8_t *out, int width, int height,
                              size_t stride, const BlendTable &table)
 {
-    BlendRows<Fetch::Gather>(sprite, under, out, width, height, stride, table);
+    BlendRows<Fetch::Gather, false>(sprite, nullptr, under, out, width, height, stride, table);
+}
+
+void BlendPairedAvx512(const uint8_t *sprite, const uint8_t *pairs, const uint8_t *under, uint8_t *out, int width,
+                       int height, size_t stride, const BlendTable &table)
+{
+    BlendRows<Fetch::LookUpWhenShared, true>(sprite, pairs, under, out, width, height, stride, table);
+}
+
+void BlendPairedAvx512Gathered(const uint8_t *sprite, const uint8_t *pairs, const uint8_t *under, uint8_t *out,
+                               int width, int height, size_t stride, const BlendTable &table)
+{
+    BlendRows<Fetch::Gather, true>(sprite, pairs, under, out, width, height, stride, table);
 }
 
 } // namespace orvalin

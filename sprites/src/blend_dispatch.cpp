@@ -26,15 +26,15 @@ KernelList DetectKernels()
         // Intel's two-table byte permute holds its one 512-bit shuffle port
         // for two cycles and its gathers are quick; AMD runs the permute on
         // either of two pipes in one cycle and its gathers are slow.
-        const NamedBlendKernel lookUp = {"avx512", BlendRowsAvx512};
-        const NamedBlendKernel gathered = {"avx512-gather", BlendRowsAvx512Gathered};
+        const NamedBlendKernel lookUp = {"avx512", BlendRowsAvx512, BlendPairedAvx512};
+        const NamedBlendKernel gathered = {"avx512-gather", BlendRowsAvx512Gathered, BlendPairedAvx512Gathered};
         list.kernels[list.count++] = intel ? gathered : lookUp;
         list.kernels[list.count++] = intel ? lookUp : gathered;
     }
     const bool avx2 = __builtin_cpu_supports("avx2");
     if (avx2)
-        list.kernels[list.count++] = {"avx2", BlendRowsAvx2};
-    list.kernels[list.count++] = {"portable", BlendRowsPortable};
+        list.kernels[list.count++] = {"avx2", BlendRowsAvx2, nullptr};
+    list.kernels[list.count++] = {"portable", BlendRowsPortable, nullptr};
     // A short row is one masked 512-bit block that costs nearly a whole one;
     // Intel runs 256-bit work on three ports against two for 512-bit, so
     // there the AVX2 kernel's 8-pixel steps are faster below 64 pixels.
@@ -79,6 +79,18 @@ void BlendSprite(const uint8_t *pixels, int width, int height, const uint8_t *un
     const KernelList &list = Kernels();
     const BlendKernel kernel = width < kWideRow ? list.shortRows : list.kernels[0].rows;
     kernel(pixels, under, out, width, height, stride, TableFor(opacity));
+}
+
+bool BlendsFromPairs(int width)
+{
+    const KernelList &list = Kernels();
+    return list.kernels[0].paired != nullptr && (width >= kWideRow || list.shortRows == list.kernels[0].rows);
+}
+
+void BlendSpriteFromPairs(const uint8_t *pixels, const uint8_t *pairs, int width, int height, const uint8_t *under,
+                          uint8_t *out, size_t stride, float opacity)
+{
+    Kernels().kernels[0].paired(pixels, pairs, under, out, width, height, stride, TableFor(opacity));
 }
 
 } // namespace orvalin

@@ -31,6 +31,28 @@ void BlendRowsAvx512(const uint8_t *sprite, const uint8_t *under, uint8_t *out, 
 void BlendRowsAvx512Gathered(const uint8_t *sprite, const uint8_t *under, uint8_t *out, int width, int height,
                              size_t stride, const BlendTable &table);
 
+// The colour bytes of a sprite and of a background side by side, as the
+// AVX-512 kernels blend them: for each row and each 16-pixel chunk of it,
+// 32 bytes per channel holding (sprite, background) for pixels 0 to 15, zero
+// beyond the row. Prepared once per capture, they spare every later blend
+// over it the byte permutes that pair the two.
+constexpr size_t kPairChunkBytes = 96;
+inline size_t BlendPairsBytes(int width, int height)
+{
+    return (static_cast<size_t>(width) + 15) / 16 * kPairChunkBytes * static_cast<size_t>(height);
+}
+void BuildBlendPairs(const uint8_t *sprite, const uint8_t *under, int width, int height, size_t stride,
+                     uint8_t *pairs);
+
+// A kernel that reads the sprite's alphas and the chunks it copies from
+// `sprite` and `under`, and the colours it blends from `pairs`, built from them.
+using PairedBlendKernel = void (*)(const uint8_t *sprite, const uint8_t *pairs, const uint8_t *under, uint8_t *out,
+                                   int width, int height, size_t stride, const BlendTable &table);
+void BlendPairedAvx512(const uint8_t *sprite, const uint8_t *pairs, const uint8_t *under, uint8_t *out, int width,
+                       int height, size_t stride, const BlendTable &table);
+void BlendPairedAvx512Gathered(const uint8_t *sprite, const uint8_t *pairs, const uint8_t *under, uint8_t *out,
+                               int width, int height, size_t stride, const BlendTable &table);
+
 // One row with the portable kernel: the others' last pixels where needed.
 void BlendRowPortable(const uint8_t *spriteRow, const uint8_t *underRow, uint8_t *outRow, int width,
                       const BlendTable &table);
@@ -38,6 +60,7 @@ void BlendRowPortable(const uint8_t *spriteRow, const uint8_t *underRow, uint8_t
 struct NamedBlendKernel {
     const char *name;
     BlendKernel rows;
+    PairedBlendKernel paired; // null: the kernel takes no prepared pairs
 };
 
 // The kernels this processor can run, fastest first.
@@ -48,6 +71,14 @@ std::span<const NamedBlendKernel> AvailableBlendKernels();
 // width, into `out` (`under` itself or a bitmap that does not overlap it).
 void BlendSprite(const uint8_t *pixels, int width, int height, const uint8_t *under, uint8_t *out, size_t stride,
                  float opacity);
+
+// Whether BlendSprite's kernel for this width takes prepared pairs.
+bool BlendsFromPairs(int width);
+
+// BlendSprite over the background the pairs were built from; only where
+// BlendsFromPairs(width).
+void BlendSpriteFromPairs(const uint8_t *pixels, const uint8_t *pairs, int width, int height, const uint8_t *under,
+                          uint8_t *out, size_t stride, float opacity);
 
 } // namespace orvalin
 

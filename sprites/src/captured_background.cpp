@@ -27,14 +27,22 @@ void CaptureBackground(SpriteRecord &sprite, HDC hdc, int x, int y)
         return;
     capture.CopyFrom(hdc, x, y);
     const size_t bytes = capture.byteCount();
-    // One block for both, so the heap sees exactly one allocation per capture.
+    // One block for all three, so the heap sees exactly one allocation per
+    // capture; the blended copy and the pairs only for small sprites.
     const bool roomForBlend = bytes <= kBlendedCopyLimit;
-    uint8_t *background = AllocateBytes(roomForBlend ? 2 * bytes : bytes);
+    const size_t pairsBytes =
+        roomForBlend && BlendsFromPairs(sprite.width) ? BlendPairsBytes(sprite.width, sprite.height) : 0;
+    uint8_t *background = AllocateBytes((roomForBlend ? 2 * bytes : bytes) + pairsBytes);
     if (background == nullptr)
         return;
     std::memcpy(background, capture.bits(), bytes);
     sprite.background = background;
     sprite.blended = BlendedCapture{roomForBlend ? background + bytes : nullptr};
+    if (pairsBytes != 0) {
+        uint8_t *pairs = background + 2 * bytes;
+        BuildBlendPairs(sprite.pixels, background, sprite.width, sprite.height, StrideOf(sprite.width), pairs);
+        sprite.blendPairs = pairs;
+    }
 }
 
 void DiscardCapture(SpriteRecord &sprite)
@@ -42,6 +50,7 @@ void DiscardCapture(SpriteRecord &sprite)
     FreeBytes(sprite.background);
     sprite.background = nullptr;
     sprite.blended = BlendedCapture{};
+    sprite.blendPairs = nullptr;
 }
 
 void BlendOver(const SpriteRecord &sprite, uint8_t *work)
@@ -57,8 +66,12 @@ void ComposeOverCapture(SpriteRecord &sprite, uint8_t *work)
         std::memcpy(work, blended.bytes, bytes);
         return;
     }
-    BlendSprite(sprite.pixels, sprite.width, sprite.height, sprite.background, work, StrideOf(sprite.width),
-                sprite.opacity);
+    if (sprite.blendPairs != nullptr)
+        BlendSpriteFromPairs(sprite.pixels, sprite.blendPairs, sprite.width, sprite.height, sprite.background, work,
+                             StrideOf(sprite.width), sprite.opacity);
+    else
+        BlendSprite(sprite.pixels, sprite.width, sprite.height, sprite.background, work, StrideOf(sprite.width),
+                    sprite.opacity);
     if (blended.bytes != nullptr && blended.lastBlendOpacity == sprite.opacity) {
         std::memcpy(blended.bytes, work, bytes);
         blended.opacity = sprite.opacity;

@@ -42,7 +42,7 @@ SpriteRecord *CreateRecord(const BITMAPINFOHEADER &info, const uint8_t *pixelDat
         return nullptr;
     }
     std::memcpy(pixels, pixelData, info.biSizeImage);
-    *record = SpriteRecord{info.biWidth, info.biHeight, pixels, 1.0f, nullptr, 0, {}};
+    *record = SpriteRecord{info.biWidth, info.biHeight, pixels, 1.0f, nullptr, 0, {}, nullptr};
     return record;
 }
 

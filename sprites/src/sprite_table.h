@@ -27,6 +27,7 @@ struct SpriteRecord {
     uint8_t *background; // captured 24-bit rectangle, or null
     uint8_t pixelsBorrowed;
     BlendedCapture blended;
+    const uint8_t *blendPairs; // the sprite and the capture paired for the blend kernel, or null
 };
 
 constexpr int kSlotCount = 100;

@@ -101,6 +101,14 @@ void CheckAllKernels(AlphaPattern pattern, const std::vector<int32_t> &percents)
                 std::vector<uint8_t> work(start.size());
                 kernel.rows(sprite.data(), start.data(), work.data(), kSide, kSide, kStride, table);
                 ExpectSameImage(sprite, start, expected, work);
+                if (kernel.paired != nullptr) {
+                    std::vector<uint8_t> pairs(orvalin::BlendPairsBytes(kSide, kSide));
+                    orvalin::BuildBlendPairs(sprite.data(), start.data(), kSide, kSide, kStride, pairs.data());
+                    std::vector<uint8_t> fromPairs(start.size());
+                    kernel.paired(sprite.data(), pairs.data(), start.data(), fromPairs.data(), kSide, kSide, kStride,
+                                  table);
+                    ExpectSameImage(sprite, start, expected, fromPairs);
+                }
                 if (testing::Test::HasFailure())
                     return;
             }

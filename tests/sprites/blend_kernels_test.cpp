@@ -108,6 +108,14 @@ TEST(BlendKernels, EveryKernelOnEveryWidthUpTo130)
                 ASSERT_EQ(expected, separate);
                 for (const bool atPageEnd : {false, true})
                     ASSERT_EQ(bitmap, BlendFenced(kernel.rows, sprite, start, width, table, atPageEnd));
+                if (kernel.paired != nullptr) {
+                    std::vector<uint8_t> pairs(orvalin::BlendPairsBytes(width, kHeight), kGuard);
+                    orvalin::BuildBlendPairs(sprite.data(), start.data(), width, kHeight, StrideOf(width), pairs.data());
+                    std::vector<uint8_t> fromPairs(start.size(), kGuard);
+                    kernel.paired(sprite.data(), pairs.data(), start.data(), fromPairs.data(), width, kHeight,
+                                  StrideOf(width), table);
+                    ASSERT_EQ(expected, fromPairs) << "from prepared pairs";
+                }
             }
             std::vector<uint8_t> work = start;
             orvalin::BlendSprite(sprite.data(), width, kHeight, work.data(), work.data(), StrideOf(width), opacity);

@@ -1,5 +1,6 @@
 // Drawing onto a device context (over what it shows) and over the captured
 // background, with exact bytes expected.
+#include "blend_reference.h"
 #include "sprite_fixture.h"
 
 namespace orvalin_test {
@@ -118,6 +119,39 @@ TEST_F(CompositingTest, TransparentPixelsGiveTheCapturedBackgroundBack)
     ASSERT_EQ(1, RenderGUISMS(handle, surface.dc(), 0, 0, 100));
     EXPECT_EQ((Colour{30, 30, 30}), surface.At(0, 0));
     EXPECT_EQ((Colour{9, 9, 9}), surface.At(1, 0));
+}
+
+// A sprite 64 pixels wide may blend from colours paired with the
+// capture when it is taken: a second capture must pair them anew.
+TEST_F(CompositingTest, WideSpriteOverARecapturedBackgroundFollowsTheRule)
+{
+    constexpr int kWidth = 64, kHeight = 2; // the ANSI loader's widest
+    Bytes pixels;
+    for (int i = 0; i < kWidth * kHeight; ++i) {
+        const int alpha = i % 5 == 0 ? 0 : i % 5 == 1 ? 255 : i * 37 % 256;
+        pixels.insert(pixels.end(), {uint8_t(i * 3), uint8_t(i * 7), uint8_t(255 - i), uint8_t(alpha)});
+    }
+    const int handle = LoadSprite(kWidth, kHeight, pixels);
+    ASSERT_NE(0, handle);
+    WindowSurface surface(kWidth, kHeight, {1, 2, 3});
+    ASSERT_EQ(1, SetPalette(handle, surface.dc(), 0, 0));
+    const Colour under = {200, 90, 40};
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x)
+            surface.Set(x, y, under);
+    ASSERT_EQ(1, SetPalette(handle, surface.dc(), 0, 0));
+    for (const int percent : {30, 58, 100}) {
+        ASSERT_EQ(1, RenderGUISMS(handle, surface.dc(), 0, 0, percent));
+        for (int i = 0; i < kWidth * kHeight; ++i) {
+            const uint8_t *pixel = &pixels[4 * static_cast<size_t>(i)];
+            Colour expected{};
+            for (int channel = 0; channel < 3; ++channel)
+                expected[channel] =
+                    ReferenceChannel(pixel[channel], pixel[3], under[channel], ReferenceOpacity(percent));
+            // The file's first row is the picture's bottom one.
+            ASSERT_EQ(expected, surface.At(i % kWidth, kHeight - 1 - i / kWidth)) << "pixel " << i << ", " << percent;
+        }
+    }
 }
 
 TEST_F(CompositingTest, OverTheCaptureNeedsACapture)
