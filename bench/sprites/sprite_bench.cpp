@@ -310,6 +310,24 @@ void BlendWithKernel(benchmark::State &state, orvalin::BlendKernel kernel)
     }
 }
 
+// The same from colours paired with the background beforehand, as a
+// capture keeps them.
+void BlendWithPairedKernel(benchmark::State &state, orvalin::PairedBlendKernel kernel)
+{
+    const int side = static_cast<int>(state.range(2));
+    const std::vector<uint8_t> sprite = SpritePixels(static_cast<SpriteKind>(state.range(0)), side);
+    const size_t stride = static_cast<size_t>(side) * 3;
+    const std::vector<uint8_t> background(stride * side, 90);
+    std::vector<uint8_t> pairs(orvalin::BlendPairsBytes(side, side)), work(stride * side);
+    orvalin::BuildBlendPairs(sprite.data(), background.data(), side, side, stride, pairs.data());
+    orvalin::BlendTable table;
+    orvalin::BuildBlendTable(orvalin_test::ReferenceOpacity(int(state.range(1))), table);
+    for (auto _ : state) {
+        kernel(sprite.data(), pairs.data(), background.data(), work.data(), side, side, stride, table);
+        benchmark::ClobberMemory();
+    }
+}
+
 void BM_Floor_TwoCopies(benchmark::State &state)
 {
     std::vector<uint8_t> a(kStride * kSide, 1), b(kStride * kSide), c(kStride * kSide);
@@ -378,6 +396,11 @@ const bool kKernelsRegistered = [] {
         benchmark::RegisterBenchmark((std::string("BM_BlendKernel_") + kernel.name).c_str(), BlendWithKernel,
                                      kernel.rows)
             ->Apply(SpriteOpacityAndSide);
+    for (const auto &kernel : orvalin::AvailableBlendKernels())
+        if (kernel.paired != nullptr)
+            benchmark::RegisterBenchmark((std::string("BM_BlendKernel_") + kernel.name + "-paired").c_str(),
+                                         BlendWithPairedKernel, kernel.paired)
+                ->Apply(SpriteOpacityAndSide);
     return true;
 }();
 

@@ -96,6 +96,15 @@ constexpr ByteIndex BlockAlphaIndex()
     return index;
 }
 
+// Chunk k's alphas as 32-bit lanes in pixel order, from a block's alphas.
+constexpr ByteIndex ChunkAlphaIndex(int chunk)
+{
+    ByteIndex index{};
+    for (int pixel = 0; pixel < 16; ++pixel)
+        index[4 * pixel] = static_cast<uint8_t>(16 * (pixel / 4) + 4 * chunk + pixel % 4);
+    return index;
+}
+
 // Every byte of chunk k's alphas replaced by the alpha of its first pixel.
 constexpr ByteIndex ChunkFirstAlphaIndex()
 {
@@ -125,6 +134,9 @@ constexpr __mmask64 kPairBytes = 0x5555555555555555ull;
 constexpr __mmask64 kRedBytes = RedBytes();
 alignas(64) constexpr ByteIndex kBlockAlphaIndex = BlockAlphaIndex();
 alignas(64) constexpr ByteIndex kChunkFirstAlphaIndex = ChunkFirstAlphaIndex();
+alignas(64) constexpr ByteIndex kChunkAlphaIndex[4] = {ChunkAlphaIndex(0), ChunkAlphaIndex(1), ChunkAlphaIndex(2),
+                                                       ChunkAlphaIndex(3)};
+constexpr __mmask64 kDwordLowBytes = 0x1111111111111111ull;
 constexpr __mmask64 kUpperChunkBytes = 0xFF00FF00FF00FF00ull;
 constexpr uint64_t kChunkBytes = 0x000F000F000F000Full; // chunk 0's alphas; chunk k's are 4k bits up
 
@@ -273,38 +285,72 @@ ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendPixels(__m512i pi
                            BlendPair<kLowTerm>(PairOf<2>(pixels, under), c)));
 }
 
+// The sprite's 16 pixels of chunk `chunk` of a block, the first `count`.
+ORVALIN_AVX512 inline __m512i LoadSpriteChunk(const uint8_t *sprite, int count, bool whole)
+{
+    return whole ? _mm512_loadu_si512(sprite) : _mm512_maskz_loadu_epi32(_cvtu32_mask16((1u << count) - 1u), sprite);
+}
+
+// Chunk `chunk`'s sprite pixels (`pixels`, or read from `sprite` when the
+// block has prepared pairs, which hold the block's alphas first).
+struct ChunkSprite {
+    const uint8_t *sprite;
+    __m512i pixels;
+    __m512i blockAlphas;
+    int chunk;
+};
+
+template <bool Paired> ORVALIN_AVX512 inline __m512i PixelsOf(const ChunkSprite &in, int count)
+{
+    return Paired ? LoadSpriteChunk(in.sprite, count, count == 16) : in.pixels;
+}
+
+template <bool Paired> ORVALIN_AVX512 inline __m512i AlphasOf(const ChunkSprite &in)
+{
+    return Paired ? _mm512_maskz_permutexvar_epi8(kDwordLowBytes, _mm512_load_si512(kChunkAlphaIndex[in.chunk].data()),
+                                                  in.blockAlphas)
+                  : _mm512_srli_epi32(in.pixels, 24);
+}
+
+template <bool Paired> ORVALIN_AVX512 inline int FirstAlphaOf(const ChunkSprite &in, const uint8_t *pairs)
+{
+    return Paired ? pairs[4 * in.chunk] : _mm_extract_epi8(_mm512_castsi512_si128(in.pixels), 3);
+}
+
 // `looked` holds the chunk's coefficients when the block looked them up;
-// without it a varied chunk gathers them.
+// without it a varied chunk gathers them. `pairs` is the block's.
 template <bool Paired>
-ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendChunk(__m512i pixels, const uint8_t *underRow,
+ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendChunk(const ChunkSprite &in, const uint8_t *underRow,
                                                                     const uint8_t *pairs, uint8_t *out, int count,
                                                                     ChunkAlphas alphas, const BlendTable &table,
                                                                     const Coefficients *looked)
 {
     const WorkAccess access = {count, _cvtu64_mask64((uint64_t{1} << (3 * count)) - 1u)};
+    const __m512i pixels = in.pixels;
+    const uint8_t *chunkPairs = Paired ? pairs + kPairBlockAlphaBytes + kPairChunkBytes * in.chunk : nullptr;
     switch (alphas) {
     case ChunkAlphas::Transparent:
         if (out != underRow)
             StoreWork(out, access, LoadWork(underRow, access));
         return;
     case ChunkAlphas::CopiedOpaque:
-        StoreWork(out, access, _mm512_permutexvar_epi8(_mm512_load_si512(kPackIndex.data()), pixels));
+        StoreWork(out, access, _mm512_permutexvar_epi8(_mm512_load_si512(kPackIndex.data()), PixelsOf<Paired>(in, count)));
         return;
     case ChunkAlphas::Uniform: {
         // A zero low factor (every a of at least 0.5, the inside of a round
         // sprite at most opacities) spares three of the nine multiplies.
-        const BlendCoefficients &entry = table.byAlpha[_mm_extract_epi8(_mm512_castsi512_si128(pixels), 3)];
+        const BlendCoefficients &entry = table.byAlpha[FirstAlphaOf<Paired>(in, pairs)];
         if (entry.low == 0)
-            BlendPixels<Paired, false>(pixels, underRow, pairs, out, access, Broadcast(entry));
+            BlendPixels<Paired, false>(pixels, underRow, chunkPairs, out, access, Broadcast(entry));
         else
-            BlendPixels<Paired>(pixels, underRow, pairs, out, access, Broadcast(entry));
+            BlendPixels<Paired>(pixels, underRow, chunkPairs, out, access, Broadcast(entry));
         return;
     }
     case ChunkAlphas::Varied:
-        BlendPixels<Paired>(pixels, underRow, pairs, out, access,
-                    looked != nullptr ? *looked
-                                      : GatherCoefficients(_mm512_srli_epi32(pixels, 24),
-                                                           _cvtu32_mask16((1u << count) - 1u), table));
+        BlendPixels<Paired>(pixels, underRow, chunkPairs, out, access,
+                            looked != nullptr ? *looked
+                                              : GatherCoefficients(AlphasOf<Paired>(in),
+                                                                   _cvtu32_mask16((1u << count) - 1u), table));
         return;
     }
 }
@@ -349,15 +395,22 @@ ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendBlock(const uint8
                                                                     const uint8_t *pairs, uint8_t *out, int count,
                                                                     const BlendTable &table)
 {
+    // With prepared pairs the sprite is read only for chunks it is copied from.
     __m512i pixels[4];
-    ORVALIN_UNROLLED
-    for (int chunk = 0; chunk < 4; ++chunk)
-        pixels[chunk] = Whole ? _mm512_loadu_si512(sprite + 64 * chunk)
-                              : _mm512_maskz_loadu_epi32(_cvtu32_mask16((1u << ChunkCount(count, chunk)) - 1u),
-                                                         sprite + 64 * chunk);
-    const __m512i index = _mm512_load_si512(kBlockAlphaIndex.data());
-    const __m512i alpha = _mm512_mask_blend_epi8(kUpperChunkBytes, _mm512_permutex2var_epi8(pixels[0], index, pixels[1]),
-                                                 _mm512_permutex2var_epi8(pixels[2], index, pixels[3]));
+    __m512i alpha;
+    if constexpr (Paired) {
+        ORVALIN_UNROLLED
+        for (int chunk = 0; chunk < 4; ++chunk)
+            pixels[chunk] = _mm512_setzero_si512();
+        alpha = _mm512_loadu_si512(pairs);
+    } else {
+        ORVALIN_UNROLLED
+        for (int chunk = 0; chunk < 4; ++chunk)
+            pixels[chunk] = LoadSpriteChunk(sprite + 64 * chunk, ChunkCount(count, chunk), Whole);
+        const __m512i index = _mm512_load_si512(kBlockAlphaIndex.data());
+        alpha = _mm512_mask_blend_epi8(kUpperChunkBytes, _mm512_permutex2var_epi8(pixels[0], index, pixels[1]),
+                                       _mm512_permutex2var_epi8(pixels[2], index, pixels[3]));
+    }
     const AlphaBits bits = ClassifyAlphas(alpha);
     if (bits.transparent == ~uint64_t{0}) {
         if (out != under)
@@ -381,19 +434,19 @@ ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendBlock(const uint8
     for (int chunk = 0; chunk < 4; ++chunk) {
         const int chunkCount = Whole ? 16 : ChunkCount(count, chunk);
         if (chunkCount > 0)
-            BlendChunk<Paired>(pixels[chunk], under + 48 * chunk, Paired ? pairs + kPairChunkBytes * chunk : nullptr,
-                       out + 48 * chunk, chunkCount, alphas[chunk], table, lookUp ? &looked[chunk] : nullptr);
+            BlendChunk<Paired>(ChunkSprite{sprite + 64 * chunk, pixels[chunk], alpha, chunk}, under + 48 * chunk, pairs,
+                               out + 48 * chunk, chunkCount, alphas[chunk], table, lookUp ? &looked[chunk] : nullptr);
     }
 }
 
-// The pairs of a block start 4 * kPairChunkBytes after the previous block's.
+// Each block's prepared pairs start kPairBlockBytes after the previous one's.
 template <Fetch Source, bool Paired>
 ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendRow(const uint8_t *spriteRow, const uint8_t *underRow,
                                                                   const uint8_t *pairsRow, uint8_t *outRow, int width,
                                                                   const BlendTable &table)
 {
     const auto pairsAt = [pairsRow](int column) {
-        return Paired ? pairsRow + column / 16 * kPairChunkBytes : nullptr;
+        return Paired ? pairsRow + column / 64 * kPairBlockBytes : nullptr;
     };
     int column = 0;
     for (; column + 64 <= width; column += 64)

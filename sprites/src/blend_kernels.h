@@ -31,15 +31,19 @@ void BlendRowsAvx512(const uint8_t *sprite, const uint8_t *under, uint8_t *out, 
 void BlendRowsAvx512Gathered(const uint8_t *sprite, const uint8_t *under, uint8_t *out, int width, int height,
                              size_t stride, const BlendTable &table);
 
-// The colour bytes of a sprite and of a background side by side, as the
-// AVX-512 kernels blend them: for each row and each 16-pixel chunk of it,
-// 32 bytes per channel holding (sprite, background) for pixels 0 to 15, zero
-// beyond the row. Prepared once per capture, they spare every later blend
-// over it the byte permutes that pair the two.
+// A sprite's alphas and its colour bytes beside a background's, as the
+// AVX-512 kernels read them: for each row and each 64-pixel block of it, the
+// block's alphas in the order the kernels classify them (pixel 16k + 4l + i
+// at byte 16l + 4k + i), then for each 16-pixel chunk k and each channel 32
+// bytes holding (sprite, background) for pixels 0 to 15; zero beyond the row.
+// Prepared once per capture, they spare every later blend over it the byte
+// permutes that pair the two, and reading the sprite except to copy it.
+constexpr size_t kPairBlockAlphaBytes = 64;
 constexpr size_t kPairChunkBytes = 96;
+constexpr size_t kPairBlockBytes = kPairBlockAlphaBytes + 4 * kPairChunkBytes;
 inline size_t BlendPairsBytes(int width, int height)
 {
-    return (static_cast<size_t>(width) + 15) / 16 * kPairChunkBytes * static_cast<size_t>(height);
+    return (static_cast<size_t>(width) + 63) / 64 * kPairBlockBytes * static_cast<size_t>(height);
 }
 void BuildBlendPairs(const uint8_t *sprite, const uint8_t *under, int width, int height, size_t stride,
                      uint8_t *pairs);
