@@ -285,14 +285,16 @@ ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendPixels(__m512i pi
                            BlendPair<kLowTerm>(PairOf<2>(pixels, under), c)));
 }
 
-// The sprite's 16 pixels of chunk `chunk` of a block, the first `count`.
+// A chunk of the sprite's pixels: 16, or the first `count` of them.
 ORVALIN_AVX512 inline __m512i LoadSpriteChunk(const uint8_t *sprite, int count, bool whole)
 {
     return whole ? _mm512_loadu_si512(sprite) : _mm512_maskz_loadu_epi32(_cvtu32_mask16((1u << count) - 1u), sprite);
 }
 
-// Chunk `chunk`'s sprite pixels (`pixels`, or read from `sprite` when the
-// block has prepared pairs, which hold the block's alphas first).
+// What a chunk's blend needs of the sprite: its pixels to copy them, their
+// alphas as 32-bit lanes, the first pixel's alpha. Without prepared pairs
+// all of it comes from `pixels`, loaded with the block; with them, from the
+// block's alphas, and the pixels are read from `sprite` only to be copied.
 struct ChunkSprite {
     const uint8_t *sprite;
     __m512i pixels;
@@ -305,7 +307,7 @@ template <bool Paired> ORVALIN_AVX512 inline __m512i PixelsOf(const ChunkSprite 
     return Paired ? LoadSpriteChunk(in.sprite, count, count == 16) : in.pixels;
 }
 
-template <bool Paired> ORVALIN_AVX512 inline __m512i AlphasOf(const ChunkSprite &in)
+template <bool Paired> ORVALIN_AVX512 inline __m512i AlphaLanesOf(const ChunkSprite &in)
 {
     return Paired ? _mm512_maskz_permutexvar_epi8(kDwordLowBytes, _mm512_load_si512(kChunkAlphaIndex[in.chunk].data()),
                                                   in.blockAlphas)
@@ -334,7 +336,8 @@ ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendChunk(const Chunk
             StoreWork(out, access, LoadWork(underRow, access));
         return;
     case ChunkAlphas::CopiedOpaque:
-        StoreWork(out, access, _mm512_permutexvar_epi8(_mm512_load_si512(kPackIndex.data()), PixelsOf<Paired>(in, count)));
+        StoreWork(out, access,
+                  _mm512_permutexvar_epi8(_mm512_load_si512(kPackIndex.data()), PixelsOf<Paired>(in, count)));
         return;
     case ChunkAlphas::Uniform: {
         // A zero low factor (every a of at least 0.5, the inside of a round
@@ -349,7 +352,7 @@ ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendChunk(const Chunk
     case ChunkAlphas::Varied:
         BlendPixels<Paired>(pixels, underRow, chunkPairs, out, access,
                             looked != nullptr ? *looked
-                                              : GatherCoefficients(AlphasOf<Paired>(in),
+                                              : GatherCoefficients(AlphaLanesOf<Paired>(in),
                                                                    _cvtu32_mask16((1u << count) - 1u), table));
         return;
     }
@@ -395,7 +398,6 @@ ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendBlock(const uint8
                                                                     const uint8_t *pairs, uint8_t *out, int count,
                                                                     const BlendTable &table)
 {
-    // With prepared pairs the sprite is read only for chunks it is copied from.
     __m512i pixels[4];
     __m512i alpha;
     if constexpr (Paired) {
@@ -450,11 +452,11 @@ ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendRow(const uint8_t
     };
     int column = 0;
     for (; column + 64 <= width; column += 64)
-        BlendBlock<Source, Paired, true>(spriteRow + 4 * column, underRow + 3 * column, pairsAt(column), outRow + 3 * column,
-                                 64, table);
+        BlendBlock<Source, Paired, true>(spriteRow + 4 * column, underRow + 3 * column, pairsAt(column),
+                                         outRow + 3 * column, 64, table);
     if (column < width)
         BlendBlock<Source, Paired, false>(spriteRow + 4 * column, underRow + 3 * column, pairsAt(column),
-                                  outRow + 3 * column, width - column, table);
+                                          outRow + 3 * column, width - column, table);
 }
 
 // Without prepared pairs (Paired false, `pairs` null) the kernel pairs the
@@ -468,8 +470,8 @@ ORVALIN_AVX512 void BlendRows(const uint8_t *sprite, const uint8_t *pairs, const
     for (int row = 0; row < height; ++row) {
         const size_t offset = stride * static_cast<size_t>(row);
         BlendRow<Source, Paired>(sprite + spriteStride * static_cast<size_t>(row), under + offset,
-                         Paired ? pairs + pairsStride * static_cast<size_t>(row) : nullptr, out + offset,
-                         width, table);
+                                 Paired ? pairs + pairsStride * static_cast<size_t>(row) : nullptr, out + offset,
+                                 width, table);
     }
 }
 

@@ -110,7 +110,8 @@ TEST(BlendKernels, EveryKernelOnEveryWidthUpTo130)
                     ASSERT_EQ(bitmap, BlendFenced(kernel.rows, sprite, start, width, table, atPageEnd));
                 if (kernel.paired != nullptr) {
                     std::vector<uint8_t> pairs(orvalin::BlendPairsBytes(width, kHeight), kGuard);
-                    orvalin::BuildBlendPairs(sprite.data(), start.data(), width, kHeight, StrideOf(width), pairs.data());
+                    orvalin::BuildBlendPairs(sprite.data(), start.data(), width, kHeight, StrideOf(width),
+                                             pairs.data());
                     std::vector<uint8_t> fromPairs(start.size(), kGuard);
                     kernel.paired(sprite.data(), pairs.data(), start.data(), fromPairs.data(), width, kHeight,
                                   StrideOf(width), table);
