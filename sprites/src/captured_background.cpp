@@ -13,6 +13,18 @@ namespace {
 // is 12288 bytes); larger ones would double too much memory.
 constexpr size_t kBlendedCopyLimit = size_t{1} << 16;
 
+// Pairs take 7 bytes a pixel (a 64x64 sprite's are 28672 bytes), but a whole
+// 64-pixel block a row: a narrow, tall sprite would need hundreds a pixel.
+constexpr size_t kPairsLimit = size_t{1} << 17;
+
+size_t PairsBytesFor(const SpriteRecord &sprite)
+{
+    if (!BlendsFromPairs(sprite.width))
+        return 0;
+    const size_t bytes = BlendPairsBytes(sprite.width, sprite.height);
+    return bytes <= kPairsLimit ? bytes : 0;
+}
+
 size_t CaptureBytes(const SpriteRecord &sprite)
 {
     return StrideOf(sprite.width) * static_cast<size_t>(sprite.height);
@@ -30,8 +42,7 @@ void CaptureBackground(SpriteRecord &sprite, HDC hdc, int x, int y)
     // One block for all three, so the heap sees exactly one allocation per
     // capture; the blended copy and the pairs only for small sprites.
     const bool roomForBlend = bytes <= kBlendedCopyLimit;
-    const size_t pairsBytes =
-        roomForBlend && BlendsFromPairs(sprite.width) ? BlendPairsBytes(sprite.width, sprite.height) : 0;
+    const size_t pairsBytes = roomForBlend ? PairsBytesFor(sprite) : 0;
     uint8_t *background = AllocateBytes((roomForBlend ? 2 * bytes : bytes) + pairsBytes);
     if (background == nullptr)
         return;
