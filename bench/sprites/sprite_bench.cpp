@@ -291,21 +291,34 @@ void BM_PlainRule(benchmark::State &state)
     }
 }
 
+// A kernel's inputs for the state's sprite, opacity and side.
+struct KernelInputs {
+    explicit KernelInputs(const benchmark::State &state)
+        : side(static_cast<int>(state.range(2))),
+          sprite(SpritePixels(static_cast<SpriteKind>(state.range(0)), side)),
+          background(stride() * side, 90),
+          work(stride() * side)
+    {
+        orvalin::BuildBlendTable(orvalin_test::ReferenceOpacity(int(state.range(1))), table);
+    }
+    size_t stride() const { return static_cast<size_t>(side) * 3; }
+
+    int side;
+    std::vector<uint8_t> sprite;
+    std::vector<uint8_t> background;
+    std::vector<uint8_t> work;
+    orvalin::BlendTable table;
+};
+
 // One kernel over the whole sprite, from a background into a separate work
 // bitmap as the drawing over a capture blends; its table is built once per
 // opacity by the library, so it is built outside the loop here too. The
 // 44-pixel side is the bundled buttons', whose rows end in a short step.
 void BlendWithKernel(benchmark::State &state, orvalin::BlendKernel kernel)
 {
-    const int side = static_cast<int>(state.range(2));
-    const std::vector<uint8_t> sprite = SpritePixels(static_cast<SpriteKind>(state.range(0)), side);
-    const size_t stride = static_cast<size_t>(side) * 3;
-    const std::vector<uint8_t> background(stride * side, 90);
-    std::vector<uint8_t> work(stride * side);
-    orvalin::BlendTable table;
-    orvalin::BuildBlendTable(orvalin_test::ReferenceOpacity(int(state.range(1))), table);
+    KernelInputs in(state);
     for (auto _ : state) {
-        kernel(sprite.data(), background.data(), work.data(), side, side, stride, table);
+        kernel(in.sprite.data(), in.background.data(), in.work.data(), in.side, in.side, in.stride(), in.table);
         benchmark::ClobberMemory();
     }
 }
@@ -314,16 +327,12 @@ void BlendWithKernel(benchmark::State &state, orvalin::BlendKernel kernel)
 // capture keeps them.
 void BlendWithPairedKernel(benchmark::State &state, orvalin::PairedBlendKernel kernel)
 {
-    const int side = static_cast<int>(state.range(2));
-    const std::vector<uint8_t> sprite = SpritePixels(static_cast<SpriteKind>(state.range(0)), side);
-    const size_t stride = static_cast<size_t>(side) * 3;
-    const std::vector<uint8_t> background(stride * side, 90);
-    std::vector<uint8_t> pairs(orvalin::BlendPairsBytes(side, side)), work(stride * side);
-    orvalin::BuildBlendPairs(sprite.data(), background.data(), side, side, stride, pairs.data());
-    orvalin::BlendTable table;
-    orvalin::BuildBlendTable(orvalin_test::ReferenceOpacity(int(state.range(1))), table);
+    KernelInputs in(state);
+    std::vector<uint8_t> pairs(orvalin::BlendPairsBytes(in.side, in.side));
+    orvalin::BuildBlendPairs(in.sprite.data(), in.background.data(), in.side, in.side, in.stride(), pairs.data());
     for (auto _ : state) {
-        kernel(sprite.data(), pairs.data(), background.data(), work.data(), side, side, stride, table);
+        kernel(in.sprite.data(), pairs.data(), in.background.data(), in.work.data(), in.side, in.side, in.stride(),
+               in.table);
         benchmark::ClobberMemory();
     }
 }

@@ -9,8 +9,9 @@ namespace {
 struct KernelList {
     std::array<NamedBlendKernel, 4> kernels;
     size_t count;
-    // For rows shorter than one 64-pixel block of the AVX-512 kernels.
-    BlendKernel shortRows;
+    // Index of the kernel for rows shorter than one 64-pixel block of the
+    // AVX-512 kernels.
+    size_t shortRows;
 };
 
 constexpr int kWideRow = 64;
@@ -31,14 +32,15 @@ KernelList DetectKernels()
         list.kernels[list.count++] = intel ? gathered : lookUp;
         list.kernels[list.count++] = intel ? lookUp : gathered;
     }
-    const bool avx2 = __builtin_cpu_supports("avx2");
-    if (avx2)
-        list.kernels[list.count++] = {"avx2", BlendRowsAvx2, nullptr};
-    list.kernels[list.count++] = {"portable", BlendRowsPortable, nullptr};
     // A short row is one masked 512-bit block that costs nearly a whole one;
     // Intel runs 256-bit work on three ports against two for 512-bit, so
     // there the AVX2 kernel's 8-pixel steps are faster below 64 pixels.
-    list.shortRows = avx2 && intel ? BlendRowsAvx2 : list.kernels[0].rows;
+    if (__builtin_cpu_supports("avx2")) {
+        if (intel)
+            list.shortRows = list.count;
+        list.kernels[list.count++] = {"avx2", BlendRowsAvx2, nullptr};
+    }
+    list.kernels[list.count++] = {"portable", BlendRowsPortable, nullptr};
     return list;
 }
 
@@ -46,6 +48,13 @@ const KernelList &Kernels()
 {
     static const KernelList list = DetectKernels();
     return list;
+}
+
+// The kernel that blends rows of this width.
+const NamedBlendKernel &KernelFor(int width)
+{
+    const KernelList &list = Kernels();
+    return list.kernels[width < kWideRow ? list.shortRows : 0];
 }
 
 // Drawing calls use at most 101 opacities (whole percents), so each table is
@@ -76,21 +85,15 @@ std::span<const NamedBlendKernel> AvailableBlendKernels()
 void BlendSprite(const uint8_t *pixels, int width, int height, const uint8_t *under, uint8_t *out, size_t stride,
                  float opacity)
 {
-    const KernelList &list = Kernels();
-    const BlendKernel kernel = width < kWideRow ? list.shortRows : list.kernels[0].rows;
-    kernel(pixels, under, out, width, height, stride, TableFor(opacity));
+    KernelFor(width).rows(pixels, under, out, width, height, stride, TableFor(opacity));
 }
 
-bool BlendsFromPairs(int width)
-{
-    const KernelList &list = Kernels();
-    return list.kernels[0].paired != nullptr && (width >= kWideRow || list.shortRows == list.kernels[0].rows);
-}
+bool BlendsFromPairs(int width) { return KernelFor(width).paired != nullptr; }
 
 void BlendSpriteFromPairs(const uint8_t *pixels, const uint8_t *pairs, int width, int height, const uint8_t *under,
                           uint8_t *out, size_t stride, float opacity)
 {
-    Kernels().kernels[0].paired(pixels, pairs, under, out, width, height, stride, TableFor(opacity));
+    KernelFor(width).paired(pixels, pairs, under, out, width, height, stride, TableFor(opacity));
 }
 
 } // namespace orvalin
