@@ -127,6 +127,12 @@ SYSAPI BOOL WINAPI CloseHandle(HANDLE hObject);
 SYSAPI HANDLE WINAPI GetProcessHeap(void);
 SYSAPI LPVOID WINAPI HeapAlloc(HANDLE hHeap, DWORD dwFlags, SIZE_T dwBytes);
 SYSAPI BOOL WINAPI HeapFree(HANDLE hHeap, DWORD dwFlags, LPVOID lpMem);
+#define MEM_COMMIT 0x00001000u
+#define MEM_RESERVE 0x00002000u
+#define MEM_RELEASE 0x00008000u
+#define PAGE_READWRITE 0x04u
+SYSAPI LPVOID WINAPI VirtualAlloc(LPVOID lpAddress, SIZE_T dwSize, DWORD flAllocationType, DWORD flProtect);
+SYSAPI BOOL WINAPI VirtualFree(LPVOID lpAddress, SIZE_T dwSize, DWORD dwFreeType);
 
 /* ---- Code pages ---- */
 #define CP_ACP 0u /* the system's ANSI code page: Windows-1251 here */
