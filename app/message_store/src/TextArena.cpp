@@ -1,6 +1,9 @@
 #include "TextArena.h"
 
+#include <windows.h>
+
 #include <algorithm>
+#include <new>
 #include <utility>
 
 TextArena::TextArena(TextArena &&other) noexcept
@@ -33,9 +36,9 @@ std::u16string_view TextArena::Keep(std::u16string_view text)
 char16_t *TextArena::Allocate(std::size_t units)
 {
     if (units > BlockUnits / 4)
-        return Blocks.emplace_back(std::make_unique_for_overwrite<char16_t[]>(units)).get();
+        return Blocks.emplace_back(NewBlock(units)).get();
     if (units > FreeUnits) {
-        Free = Blocks.emplace_back(std::make_unique_for_overwrite<char16_t[]>(BlockUnits)).get();
+        Free = Blocks.emplace_back(NewBlock(BlockUnits)).get();
         FreeUnits = BlockUnits;
     }
     char16_t *start = Free;
@@ -43,3 +46,13 @@ char16_t *TextArena::Allocate(std::size_t units)
     FreeUnits -= units;
     return start;
 }
+
+TextArena::Block TextArena::NewBlock(std::size_t units)
+{
+    void *pages = VirtualAlloc(nullptr, units * sizeof(char16_t), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    if (pages == nullptr)
+        throw std::bad_alloc();
+    return Block(static_cast<char16_t *>(pages));
+}
+
+void TextArena::ReleaseBlock::operator()(char16_t *block) const { VirtualFree(block, 0, MEM_RELEASE); }

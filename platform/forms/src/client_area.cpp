@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <new>
 #include <utility>
 
 #include "drawn_button_accessible.h"
@@ -88,8 +89,7 @@ void ClientArea::resizeSurface(QSize size)
 {
     size = size.expandedTo(QSize(1, 1)).boundedTo(QSize(MaxSurfaceSide, MaxSurfaceSide));
     const auto pixelCount = static_cast<std::size_t>(size.width()) * size.height();
-    // Filled right below: zeroing it first would touch every page twice.
-    auto pixels = std::make_unique_for_overwrite<std::uint32_t[]>(pixelCount);
+    SurfacePixels pixels = allocateSurface(pixelCount);
     QImage resized(reinterpret_cast<uchar *>(pixels.get()), size.width(), size.height(),
                    size.width() * 4, QImage::Format_RGB32);
     resized.fill(form_->palette().color(QPalette::Window));
@@ -109,6 +109,20 @@ void ClientArea::resizeSurface(QSize size)
     setFixedSize(size);
     invalidate(surfaceRect());
 }
+
+// Committed pages: written in full right below, they come present in one
+// call rather than a page fault each, and a child process started while the
+// window lives (the D-Bus launcher, a helper program) does not make them
+// copy-on-write.
+ClientArea::SurfacePixels ClientArea::allocateSurface(std::size_t pixelCount)
+{
+    void *pages = VirtualAlloc(nullptr, pixelCount * sizeof(std::uint32_t), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    if (pages == nullptr)
+        throw std::bad_alloc();
+    return SurfacePixels(static_cast<std::uint32_t *>(pages));
+}
+
+void ClientArea::ReleasePages::operator()(std::uint32_t *pixels) const { VirtualFree(pixels, 0, MEM_RELEASE); }
 
 void ClientArea::setPicture(const QImage &picture)
 {

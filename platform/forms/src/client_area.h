@@ -52,11 +52,18 @@ private:
     void runPaintCycle(const QRegion &presented);
     void drawBackground();
 
+    // The surface's pages, released with VirtualFree.
+    struct ReleasePages {
+        void operator()(std::uint32_t *pixels) const;
+    };
+    using SurfacePixels = std::unique_ptr<std::uint32_t[], ReleasePages>;
+    static SurfacePixels allocateSurface(std::size_t pixelCount);
+
     Form *form_;
     HWND hwnd_;
     HDC hdc_ = nullptr;
     QSize size_;
-    std::unique_ptr<std::uint32_t[]> pixels_;
+    SurfacePixels pixels_;
     QImage picture_;
     bool cyclePending_ = true;
     bool inCycle_ = false;
