@@ -2,6 +2,7 @@
 // error that names the file.
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -41,9 +42,23 @@ TEST(LoadPicture, MissingEmptyOrForeignFilesRaiseAnErrorNamingTheFile)
     ASSERT_TRUE(jpegHeaderOnly.open(QIODevice::WriteOnly));
     jpegHeaderOnly.write("\xFF\xD8\xFF\xE0", 4);
     jpegHeaderOnly.close();
+    // Its size and format can be read, but not all of its pixels.
+    const QString halfPicture = dir.filePath(QStringLiteral("half.png"));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImage pattern(64, 48, QImage::Format_RGB32);
+    for (int y = 0; y < pattern.height(); ++y)
+        for (int x = 0; x < pattern.width(); ++x)
+            pattern.setPixel(x, y, qRgb(x * 4, y * 5, (x * y) & 255));
+    ASSERT_TRUE(pattern.save(&buffer, "PNG"));
+    QFile halfFile(halfPicture);
+    ASSERT_TRUE(halfFile.open(QIODevice::WriteOnly));
+    halfFile.write(png.left(png.size() / 2));
+    halfFile.close();
 
     for (const QString &file :
-         {dir.filePath(QStringLiteral("missing.jpg")), empty, text, truncated, dir.path()}) {
+         {dir.filePath(QStringLiteral("missing.jpg")), empty, text, truncated, halfPicture, dir.path()}) {
         try {
             forms::loadPicture(file.toStdU16String());
             ADD_FAILURE() << "no error for " << file.toStdString();
