@@ -187,8 +187,38 @@ ORVALIN_AVX512 void JoinPlanes(__m512i byte0, __m512i byte1, __m512i byte2, __m5
     chunks[3] = _mm512_unpackhi_epi16(high01, high23);
 }
 
-// Inlined: as a call, its twelve result vectors went through the stack, and
-// 44-pixel rows took a tenth longer.
+// The coefficients of a sprite's palette (at most 64 alphas), one 64-entry
+// byte table per plane, looked up once per call: a block then needs one
+// single-table permute per plane instead of two two-table ones and a blend.
+struct PaletteTables {
+    __m512i planes[kCoefficientPlanes];
+};
+
+ORVALIN_AVX512 PaletteTables LookUpPalette(const uint8_t *palette, const BlendTable &table)
+{
+    const __m512i alphas = _mm512_loadu_si512(palette);
+    const __mmask64 upperHalf = _mm512_movepi8_mask(alphas);
+    PaletteTables tables;
+    ORVALIN_UNROLLED
+    for (int plane = 0; plane < kCoefficientPlanes; ++plane)
+        tables.planes[plane] = LookUpPlane(table.planes[plane], alphas, upperHalf);
+    return tables;
+}
+
+// Inlined, as the lookups below: as a call, its twelve result vectors went
+// through the stack, and 44-pixel rows took a tenth longer.
+ORVALIN_AVX512 inline __attribute__((always_inline)) void JoinCoefficients(const __m512i (&planes)[kCoefficientPlanes],
+                                                                          Coefficients (&chunks)[4])
+{
+    __m512i high[4], middle[4], low[4];
+    JoinPlanes(planes[0], planes[1], planes[2], planes[3], high);
+    JoinPlanes(planes[4], planes[5], planes[6], planes[7], middle);
+    JoinPlanes(planes[8], planes[9], _mm512_setzero_si512(), _mm512_setzero_si512(), low);
+    ORVALIN_UNROLLED
+    for (int chunk = 0; chunk < 4; ++chunk)
+        chunks[chunk] = {high[chunk], middle[chunk], low[chunk]};
+}
+
 ORVALIN_AVX512 inline __attribute__((always_inline)) void LookUpBlock(__m512i alpha, const BlendTable &table,
                                                                      Coefficients (&chunks)[4])
 {
@@ -197,13 +227,19 @@ ORVALIN_AVX512 inline __attribute__((always_inline)) void LookUpBlock(__m512i al
     ORVALIN_UNROLLED
     for (int plane = 0; plane < kCoefficientPlanes; ++plane)
         planes[plane] = LookUpPlane(table.planes[plane], alpha, upperHalf);
-    __m512i high[4], middle[4], low[4];
-    JoinPlanes(planes[0], planes[1], planes[2], planes[3], high);
-    JoinPlanes(planes[4], planes[5], planes[6], planes[7], middle);
-    JoinPlanes(planes[8], planes[9], _mm512_setzero_si512(), _mm512_setzero_si512(), low);
+    JoinCoefficients(planes, chunks);
+}
+
+// `places` are the block's pixels' places in the palette, in alpha order.
+ORVALIN_AVX512 inline __attribute__((always_inline)) void LookUpBlockInPalette(__m512i places,
+                                                                              const PaletteTables &palette,
+                                                                              Coefficients (&chunks)[4])
+{
+    __m512i planes[kCoefficientPlanes];
     ORVALIN_UNROLLED
-    for (int chunk = 0; chunk < 4; ++chunk)
-        chunks[chunk] = {high[chunk], middle[chunk], low[chunk]};
+    for (int plane = 0; plane < kCoefficientPlanes; ++plane)
+        planes[plane] = _mm512_permutexvar_epi8(places, palette.planes[plane]);
+    JoinCoefficients(planes, chunks);
 }
 
 // Channel k of 16 pixels as 32-bit lanes holding the words (sprite, work),
@@ -329,7 +365,7 @@ ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendChunk(const Chunk
 {
     const WorkAccess access = {count, _cvtu64_mask64((uint64_t{1} << (3 * count)) - 1u)};
     const __m512i pixels = in.pixels;
-    const uint8_t *chunkPairs = Paired ? pairs + kPairBlockAlphaBytes + kPairChunkBytes * in.chunk : nullptr;
+    const uint8_t *chunkPairs = Paired ? pairs + kPairBlockChunksAt + kPairChunkBytes * in.chunk : nullptr;
     switch (alphas) {
     case ChunkAlphas::Transparent:
         if (out != underRow)
@@ -387,16 +423,19 @@ ORVALIN_AVX512 inline ChunkAlphas AlphasOf(const AlphaBits &bits, int chunk, boo
     return (bits.differing & own) == 0 ? ChunkAlphas::Uniform : ChunkAlphas::Varied;
 }
 
-// How a block's varied chunks get their coefficients.
-enum class Fetch { LookUpWhenShared, Gather };
+// How a block's varied chunks get their coefficients: looked up for the
+// whole block (from all 256 alphas, or from the prepared pairs' palette)
+// when two or more chunks have differing alphas, else gathered.
+enum class Fetch { LookUpWhenShared, PaletteWhenShared, Gather };
 
 // `count` pixels, 64 in a whole block (a row's last block may be shorter: the
-// pixels beyond it are neither read nor written); the byte-permute lookup
-// runs only when two or more chunks have differing alphas.
+// pixels beyond it are neither read nor written). `palette` only for
+// Fetch::PaletteWhenShared.
 template <Fetch Source, bool Paired, bool Whole>
 ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendBlock(const uint8_t *sprite, const uint8_t *under,
                                                                     const uint8_t *pairs, uint8_t *out, int count,
-                                                                    const BlendTable &table)
+                                                                    const BlendTable &table,
+                                                                    const PaletteTables *palette)
 {
     __m512i pixels[4];
     __m512i alpha;
@@ -429,8 +468,10 @@ ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendBlock(const uint8
     // The lookup costs about as much as gathering for two chunks, where
     // byte permutes are cheap.
     Coefficients looked[4];
-    const bool lookUp = Source == Fetch::LookUpWhenShared && variedChunks > 1;
-    if (lookUp)
+    const bool lookUp = Source != Fetch::Gather && variedChunks > 1;
+    if (lookUp && Source == Fetch::PaletteWhenShared)
+        LookUpBlockInPalette(_mm512_loadu_si512(pairs + kPairBlockAlphaBytes), *palette, looked);
+    else if (lookUp)
         LookUpBlock(alpha, table, looked);
     ORVALIN_UNROLLED
     for (int chunk = 0; chunk < 4; ++chunk) {
@@ -445,7 +486,8 @@ ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendBlock(const uint8
 template <Fetch Source, bool Paired>
 ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendRow(const uint8_t *spriteRow, const uint8_t *underRow,
                                                                   const uint8_t *pairsRow, uint8_t *outRow, int width,
-                                                                  const BlendTable &table)
+                                                                  const BlendTable &table,
+                                                                  const PaletteTables *palette)
 {
     const auto pairsAt = [pairsRow](int column) {
         return Paired ? pairsRow + column / 64 * kPairBlockBytes : nullptr;
@@ -453,10 +495,10 @@ ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendRow(const uint8_t
     int column = 0;
     for (; column + 64 <= width; column += 64)
         BlendBlock<Source, Paired, true>(spriteRow + 4 * column, underRow + 3 * column, pairsAt(column),
-                                         outRow + 3 * column, 64, table);
+                                         outRow + 3 * column, 64, table, palette);
     if (column < width)
         BlendBlock<Source, Paired, false>(spriteRow + 4 * column, underRow + 3 * column, pairsAt(column),
-                                          outRow + 3 * column, width - column, table);
+                                          outRow + 3 * column, width - column, table, palette);
 }
 
 // Without prepared pairs (Paired false, `pairs` null) the kernel pairs the
@@ -465,13 +507,19 @@ template <Fetch Source, bool Paired>
 ORVALIN_AVX512 void BlendRows(const uint8_t *sprite, const uint8_t *pairs, const uint8_t *under, uint8_t *out,
                               int width, int height, size_t stride, const BlendTable &table)
 {
+    PaletteTables tables;
+    const PaletteTables *palette = nullptr;
+    if constexpr (Source == Fetch::PaletteWhenShared) {
+        tables = LookUpPalette(pairs, table);
+        palette = &tables;
+    }
     const size_t spriteStride = static_cast<size_t>(width) * 4;
-    const size_t pairsStride = BlendPairsBytes(width, 1);
+    const size_t pairsStride = BlendPairsRowBytes(width);
     for (int row = 0; row < height; ++row) {
         const size_t offset = stride * static_cast<size_t>(row);
         BlendRow<Source, Paired>(sprite + spriteStride * static_cast<size_t>(row), under + offset,
-                                 Paired ? pairs + pairsStride * static_cast<size_t>(row) : nullptr, out + offset,
-                                 width, table);
+                                 Paired ? pairs + kPairsHeaderBytes + pairsStride * static_cast<size_t>(row) : nullptr,
+                                 out + offset, width, table, palette);
     }
 }
 
@@ -492,7 +540,10 @@ void BlendRowsAvx512Gathered(const uint8_t *sprite, const uint8_t *under, uint8_
 void BlendPairedAvx512(const uint8_t *sprite, const uint8_t *pairs, const uint8_t *under, uint8_t *out, int width,
                        int height, size_t stride, const BlendTable &table)
 {
-    BlendRows<Fetch::LookUpWhenShared, true>(sprite, pairs, under, out, width, height, stride, table);
+    if (pairs[kPairsPaletteCountAt] != 0)
+        BlendRows<Fetch::PaletteWhenShared, true>(sprite, pairs, under, out, width, height, stride, table);
+    else
+        BlendRows<Fetch::LookUpWhenShared, true>(sprite, pairs, under, out, width, height, stride, table);
 }
 
 void BlendPairedAvx512Gathered(const uint8_t *sprite, const uint8_t *pairs, const uint8_t *under, uint8_t *out,

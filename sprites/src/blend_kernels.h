@@ -32,18 +32,28 @@ void BlendRowsAvx512Gathered(const uint8_t *sprite, const uint8_t *under, uint8_
                              size_t stride, const BlendTable &table);
 
 // A sprite's alphas and its colour bytes beside a background's, as the
-// AVX-512 kernels read them: for each row and each 64-pixel block of it, the
-// block's alphas in the order the kernels classify them (pixel 16k + 4l + i
-// at byte 16l + 4k + i), then for each 16-pixel chunk k and each channel 32
-// bytes holding (sprite, background) for pixels 0 to 15; zero beyond the row.
+// AVX-512 kernels read them. First a header: the sprite's distinct alphas in
+// ascending order when there are at most 64 of them (its palette), and their
+// count, 0 when there are more. Then for each row and each 64-pixel block of
+// it: the block's alphas in the order the kernels classify them (pixel
+// 16k + 4l + i at byte 16l + 4k + i), the same pixels' places in the palette
+// (zero without one), then for each 16-pixel chunk k and each channel 32 bytes
+// holding (sprite, background) for pixels 0 to 15; zero beyond the row.
 // Prepared once per capture, they spare every later blend over it the byte
-// permutes that pair the two, and reading the sprite except to copy it.
+// permutes that pair the two, and reading the sprite except to copy it; the
+// palette lets a block look its coefficients up in one 64-entry table.
+constexpr size_t kPaletteEntries = 64;
+constexpr size_t kPairsPaletteCountAt = kPaletteEntries;
+constexpr size_t kPairsHeaderBytes = 128;
 constexpr size_t kPairBlockAlphaBytes = 64;
+constexpr size_t kPairBlockIndexBytes = 64;
 constexpr size_t kPairChunkBytes = 96;
-constexpr size_t kPairBlockBytes = kPairBlockAlphaBytes + 4 * kPairChunkBytes;
+constexpr size_t kPairBlockChunksAt = kPairBlockAlphaBytes + kPairBlockIndexBytes;
+constexpr size_t kPairBlockBytes = kPairBlockChunksAt + 4 * kPairChunkBytes;
+inline size_t BlendPairsRowBytes(int width) { return (static_cast<size_t>(width) + 63) / 64 * kPairBlockBytes; }
 inline size_t BlendPairsBytes(int width, int height)
 {
-    return (static_cast<size_t>(width) + 63) / 64 * kPairBlockBytes * static_cast<size_t>(height);
+    return kPairsHeaderBytes + BlendPairsRowBytes(width) * static_cast<size_t>(height);
 }
 void BuildBlendPairs(const uint8_t *sprite, const uint8_t *under, int width, int height, size_t stride,
                      uint8_t *pairs);

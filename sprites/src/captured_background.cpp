@@ -13,7 +13,7 @@ namespace {
 // is 12288 bytes); larger ones would double too much memory.
 constexpr size_t kBlendedCopyLimit = size_t{1} << 16;
 
-// Pairs take 7 bytes a pixel (a 64x64 sprite's are 28672 bytes), but a whole
+// Pairs take 8 bytes a pixel (a 64x64 sprite's are 32896 bytes), but a whole
 // 64-pixel block a row: a narrow, tall sprite would need hundreds a pixel.
 constexpr size_t kPairsLimit = size_t{1} << 17;
 

@@ -27,11 +27,24 @@ constexpr size_t kStride = kSide * 3;
 constexpr std::array<int, 3> kUnderShift = {0, 101, 203};
 constexpr std::array<int, 3> kColourShift = {0, 85, 170};
 
-enum class AlphaPattern { ChangingInEveryChunk, UniformPerRow };
+enum class AlphaPattern { ChangingInEveryChunk, UniformPerRow, QuarterChangingInEveryChunk };
 
-// Row r, pixel i: colour i (shifted per channel) and an alpha that walks
-// through all 256 values either along the row or from row to row.
-std::vector<uint8_t> MakeSprite(AlphaPattern pattern)
+// Row r, pixel i: an alpha that walks through all 256 values either along the
+// row or from row to row, or along the row through the 64 values 4k + quarter.
+uint8_t AlphaAt(AlphaPattern pattern, int quarter, int row, int i)
+{
+    switch (pattern) {
+    case AlphaPattern::UniformPerRow:
+        return static_cast<uint8_t>(row);
+    case AlphaPattern::QuarterChangingInEveryChunk:
+        return static_cast<uint8_t>(4 * ((row + i) % 64) + quarter);
+    default:
+        return static_cast<uint8_t>(row + i);
+    }
+}
+
+// Row r, pixel i: colour i (shifted per channel) and the pattern's alpha.
+std::vector<uint8_t> MakeSprite(AlphaPattern pattern, int quarter)
 {
     std::vector<uint8_t> sprite(static_cast<size_t>(kSide) * kSide * 4);
     for (int row = 0; row < kSide; ++row)
@@ -39,7 +52,7 @@ std::vector<uint8_t> MakeSprite(AlphaPattern pattern)
             uint8_t *pixel = &sprite[(static_cast<size_t>(row) * kSide + i) * 4];
             for (int channel = 0; channel < 3; ++channel)
                 pixel[channel] = static_cast<uint8_t>(i + kColourShift[channel]);
-            pixel[3] = static_cast<uint8_t>(pattern == AlphaPattern::UniformPerRow ? row : row + i);
+            pixel[3] = AlphaAt(pattern, quarter, row, i);
         }
     return sprite;
 }
@@ -85,9 +98,9 @@ void ExpectSameImage(const std::vector<uint8_t> &sprite, const std::vector<uint8
         }
 }
 
-void CheckAllKernels(AlphaPattern pattern, const std::vector<int32_t> &percents)
+void CheckAllKernels(AlphaPattern pattern, const std::vector<int32_t> &percents, int quarter = 0)
 {
-    const std::vector<uint8_t> sprite = MakeSprite(pattern);
+    const std::vector<uint8_t> sprite = MakeSprite(pattern, quarter);
     for (const int32_t percent : percents) {
         const float opacity = ReferenceOpacity(percent);
         BlendTable table;
@@ -135,6 +148,14 @@ TEST(BlendKernelsExhaustive, EveryTripleWithAlphaChangingInsideEveryChunk)
 TEST(BlendKernelsExhaustive, EveryTripleWithUniformAlphaRows)
 {
     CheckAllKernels(AlphaPattern::UniformPerRow, {1, 30, 70, 99, 100});
+}
+
+// A sprite of at most 64 alphas takes its coefficients from a palette kept
+// with the prepared pairs; four such sprites cover every alpha.
+TEST(BlendKernelsExhaustive, EveryTripleThroughAPaletteOfSixtyFourAlphas)
+{
+    for (int quarter = 0; quarter < 4; ++quarter)
+        CheckAllKernels(AlphaPattern::QuarterChangingInEveryChunk, {1, 58, 99, 100}, quarter);
 }
 
 } // namespace
