@@ -33,7 +33,7 @@ void BlendRowsAvx512Gathered(const uint8_t *sprite, const uint8_t *under, uint8_
 
 // A sprite's alphas and its colour bytes beside a background's, as the
 // AVX-512 kernels read them. First a header: the sprite's distinct alphas in
-// ascending order when there are at most 64 of them (its palette), and their
+// ascending order when there are at most 128 of them (its palette), and their
 // count, 0 when there are more. Then for each row and each 64-pixel block of
 // it: the block's alphas in the order the kernels classify them (pixel
 // 16k + 4l + i at byte 16l + 4k + i), the same pixels' places in the palette
@@ -41,10 +41,10 @@ void BlendRowsAvx512Gathered(const uint8_t *sprite, const uint8_t *under, uint8_
 // holding (sprite, background) for pixels 0 to 15; zero beyond the row.
 // Prepared once per capture, they spare every later blend over it the byte
 // permutes that pair the two, and reading the sprite except to copy it; the
-// palette lets a block look its coefficients up in one 64-entry table.
-constexpr size_t kPaletteEntries = 64;
+// palette lets a block look its coefficients up in one 128-entry table.
+constexpr size_t kPaletteEntries = 128;
 constexpr size_t kPairsPaletteCountAt = kPaletteEntries;
-constexpr size_t kPairsHeaderBytes = 128;
+constexpr size_t kPairsHeaderBytes = 192;
 constexpr size_t kPairBlockAlphaBytes = 64;
 constexpr size_t kPairBlockIndexBytes = 64;
 constexpr size_t kPairChunkBytes = 96;

@@ -7,7 +7,7 @@ namespace orvalin {
 namespace {
 
 // Each alpha's place in the sprite's palette, and whether it has one (at
-// most 64 distinct alphas); the palette itself goes into the header.
+// most 128 distinct alphas); the palette itself goes into the header.
 struct Palette {
     std::array<uint8_t, 256> placeOf{};
     bool fits = false;

@@ -27,24 +27,30 @@ constexpr size_t kStride = kSide * 3;
 constexpr std::array<int, 3> kUnderShift = {0, 101, 203};
 constexpr std::array<int, 3> kColourShift = {0, 85, 170};
 
-enum class AlphaPattern { ChangingInEveryChunk, UniformPerRow, QuarterChangingInEveryChunk };
+enum class AlphaPattern { ChangingInEveryChunk, UniformPerRow, PaletteChangingInEveryChunk };
+
+// A palette of `size` alphas (64 or 128) spread over all 256 from `first`.
+struct AlphaPalette {
+    int size = 256;
+    int first = 0;
+};
 
 // Row r, pixel i: an alpha that walks through all 256 values either along the
-// row or from row to row, or along the row through the 64 values 4k + quarter.
-uint8_t AlphaAt(AlphaPattern pattern, int quarter, int row, int i)
+// row or from row to row, or along the row through the palette's values.
+uint8_t AlphaAt(AlphaPattern pattern, AlphaPalette palette, int row, int i)
 {
     switch (pattern) {
     case AlphaPattern::UniformPerRow:
         return static_cast<uint8_t>(row);
-    case AlphaPattern::QuarterChangingInEveryChunk:
-        return static_cast<uint8_t>(4 * ((row + i) % 64) + quarter);
+    case AlphaPattern::PaletteChangingInEveryChunk:
+        return static_cast<uint8_t>(256 / palette.size * ((row + i) % palette.size) + palette.first);
     default:
         return static_cast<uint8_t>(row + i);
     }
 }
 
 // Row r, pixel i: colour i (shifted per channel) and the pattern's alpha.
-std::vector<uint8_t> MakeSprite(AlphaPattern pattern, int quarter)
+std::vector<uint8_t> MakeSprite(AlphaPattern pattern, AlphaPalette palette)
 {
     std::vector<uint8_t> sprite(static_cast<size_t>(kSide) * kSide * 4);
     for (int row = 0; row < kSide; ++row)
@@ -52,7 +58,7 @@ std::vector<uint8_t> MakeSprite(AlphaPattern pattern, int quarter)
             uint8_t *pixel = &sprite[(static_cast<size_t>(row) * kSide + i) * 4];
             for (int channel = 0; channel < 3; ++channel)
                 pixel[channel] = static_cast<uint8_t>(i + kColourShift[channel]);
-            pixel[3] = AlphaAt(pattern, quarter, row, i);
+            pixel[3] = AlphaAt(pattern, palette, row, i);
         }
     return sprite;
 }
@@ -98,9 +104,9 @@ void ExpectSameImage(const std::vector<uint8_t> &sprite, const std::vector<uint8
         }
 }
 
-void CheckAllKernels(AlphaPattern pattern, const std::vector<int32_t> &percents, int quarter = 0)
+void CheckAllKernels(AlphaPattern pattern, const std::vector<int32_t> &percents, AlphaPalette palette = {})
 {
-    const std::vector<uint8_t> sprite = MakeSprite(pattern, quarter);
+    const std::vector<uint8_t> sprite = MakeSprite(pattern, palette);
     for (const int32_t percent : percents) {
         const float opacity = ReferenceOpacity(percent);
         BlendTable table;
@@ -150,12 +156,14 @@ TEST(BlendKernelsExhaustive, EveryTripleWithUniformAlphaRows)
     CheckAllKernels(AlphaPattern::UniformPerRow, {1, 30, 70, 99, 100});
 }
 
-// A sprite of at most 64 alphas takes its coefficients from a palette kept
-// with the prepared pairs; four such sprites cover every alpha.
-TEST(BlendKernelsExhaustive, EveryTripleThroughAPaletteOfSixtyFourAlphas)
+// A sprite of at most 128 alphas takes its coefficients from a palette kept
+// with the prepared pairs (one of at most 64 from a single table): four
+// sprites of 64 alphas and two of 128 each cover every alpha.
+TEST(BlendKernelsExhaustive, EveryTripleThroughPalettesOf64And128Alphas)
 {
-    for (int quarter = 0; quarter < 4; ++quarter)
-        CheckAllKernels(AlphaPattern::QuarterChangingInEveryChunk, {1, 58, 99, 100}, quarter);
+    for (const int size : {64, 128})
+        for (int first = 0; first < 256 / size; ++first)
+            CheckAllKernels(AlphaPattern::PaletteChangingInEveryChunk, {1, 58, 100}, {size, first});
 }
 
 } // namespace
