@@ -482,7 +482,7 @@ ORVALIN_AVX512 inline __attribute__((always_inline)) void BlendBlock(const uint8
     Coefficients looked[4];
     const bool lookUp = Source != Fetch::Gather && variedChunks > 1;
     if (lookUp && PaletteHalves(Source) != 0)
-        LookUpBlockInPalette<PaletteHalves(Source)>(_mm512_loadu_si512(pairs + kPairBlockAlphaBytes), *palette,
+        LookUpBlockInPalette<PaletteHalves(Source)>(_mm512_loadu_si512(pairs + kPairBlockPlacesAt), *palette,
                                                     looked);
     else if (lookUp)
         LookUpBlock(alpha, table, looked);

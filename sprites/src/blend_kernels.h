@@ -46,9 +46,10 @@ constexpr size_t kPaletteEntries = 128;
 constexpr size_t kPairsPaletteCountAt = kPaletteEntries;
 constexpr size_t kPairsHeaderBytes = 192;
 constexpr size_t kPairBlockAlphaBytes = 64;
-constexpr size_t kPairBlockIndexBytes = 64;
+constexpr size_t kPairBlockPlacesAt = kPairBlockAlphaBytes;
+constexpr size_t kPairBlockPlaceBytes = 64;
 constexpr size_t kPairChunkBytes = 96;
-constexpr size_t kPairBlockChunksAt = kPairBlockAlphaBytes + kPairBlockIndexBytes;
+constexpr size_t kPairBlockChunksAt = kPairBlockPlacesAt + kPairBlockPlaceBytes;
 constexpr size_t kPairBlockBytes = kPairBlockChunksAt + 4 * kPairChunkBytes;
 inline size_t BlendPairsRowBytes(int width) { return (static_cast<size_t>(width) + 63) / 64 * kPairBlockBytes; }
 inline size_t BlendPairsBytes(int width, int height)

@@ -45,7 +45,7 @@ void BuildBlendPairs(const uint8_t *sprite, const uint8_t *under, int width, int
             const uint8_t alpha = spriteRow[4 * column + 3];
             const size_t alphaAt = 16 * static_cast<size_t>(pixel / 4) + 4 * static_cast<size_t>(chunk) + pixel % 4;
             block[alphaAt] = alpha;
-            block[kPairBlockAlphaBytes + alphaAt] = placeOf[alpha];
+            block[kPairBlockPlacesAt + alphaAt] = placeOf[alpha];
             uint8_t *chunkPairs = block + kPairBlockChunksAt + static_cast<size_t>(chunk) * kPairChunkBytes;
             for (int channel = 0; channel < 3; ++channel) {
                 chunkPairs[32 * channel + 2 * pixel] = spriteRow[4 * column + channel];
