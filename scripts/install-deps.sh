@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-qpa-plugins
-  libpixman-1-dev
+  libpixman-1-dev libxcb1-dev libx11-dev
   xvfb xauth xfonts-base xdotool xclip x11-utils x11-apps imagemagick python3 python3-pil
   fonts-dejavu-core desktop-file-utils dpkg-dev file
   xdg-utils

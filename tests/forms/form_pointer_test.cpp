@@ -1,7 +1,9 @@
 // Pointer events of the client area: float client pixels, button and shift
-// state, and silence over child controls.
+// state, silence over child controls; and where the pointer is on the screen.
 #include <gtest/gtest.h>
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QTest>
 #include <functional>
@@ -15,6 +17,7 @@
 #include "forms/shape.h"
 #include "forms/single_line_text_box.h"
 #include "recording_form.h"
+#include "windows.h"
 
 namespace {
 
@@ -112,5 +115,21 @@ INSTANTIATE_TEST_SUITE_P(
                       // A shape is decoration drawn on the form, not a control.
                       ChildKind{"Shape", [](QWidget *p) { return new forms::Shape(p); }, true}),
     [](const ::testing::TestParamInfo<ChildKind> &info) { return info.param.name; });
+
+// Run on a real X display only: there the position comes from the server
+// on a connection of the program's own, not from Qt.
+TEST(PointerPositionOnX, GetCursorPosAgreesWithQtAfterEveryWarp)
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        GTEST_SKIP() << "needs an X display";
+    RecordingForm form; // the window hooks come with the first window
+    for (const QPoint target : {QPoint(0, 0), QPoint(17, 5), QPoint(640, 480), QPoint(799, 599)}) {
+        QCursor::setPos(target);
+        ASSERT_EQ(QCursor::pos(), target); // a round trip: the server has moved it
+        POINT point{-1, -1};
+        ASSERT_TRUE(GetCursorPos(&point));
+        EXPECT_EQ(QPoint(point.x, point.y), target);
+    }
+}
 
 } // namespace

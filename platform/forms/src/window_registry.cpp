@@ -1,11 +1,11 @@
 #include "window_registry.h"
 
-#include <QCursor>
 #include <QWidget>
 #include <cstdint>
 #include <unordered_map>
 
 #include "client_area.h"
+#include "pointer_position.h"
 #include "system_services.h"
 
 namespace forms {
@@ -53,7 +53,7 @@ BOOL getCursorPos(POINT *point)
 {
     if (point == nullptr)
         return FALSE;
-    const QPoint position = QCursor::pos();
+    const QPoint position = pointerPosition();
     *point = POINT{position.x(), position.y()};
     return TRUE;
 }
